@@ -1,0 +1,30 @@
+# A thin layer over the CMake presets. Each target installs what is missing first.
+#   make run      build and open the calculator
+#   make test     build and run every test suite
+#   make bench    build and run the benchmarks (Release)
+
+PRESETS := default sanitize
+JOBS ?= $(shell nproc)
+
+.PHONY: run test bench deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(addprefix build-,$(PRESETS)): build-%: deps
+	cmake --preset $* >/dev/null
+	cmake --build --preset $* -j $(JOBS)
+
+$(addprefix test-,$(PRESETS)): test-%: build-%
+	ctest --preset $* -j $(JOBS)
+
+test: $(addprefix test-,$(PRESETS))
+
+run: build-default
+	@bash scripts/run.sh
+
+bench: build-default
+	build/default/bench/numbrel_bench
+
+clean:
+	rm -rf build

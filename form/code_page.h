@@ -1,0 +1,17 @@
+// Windows-1252, the code page of every text in the core, and the conversions
+// each shell makes once at its edge.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The Unicode code point of one Windows-1252 byte. The five bytes the code page
+// leaves undefined map to the C1 control of the same number, as Windows does.
+char32_t CodePointOfCp1252(unsigned char byte);
+
+// The byte for a code point, or '?' for one the code page cannot show.
+unsigned char Cp1252OfCodePoint(char32_t codePoint);
+
+std::string Cp1252ToUtf8(std::string_view text);
+// Malformed UTF-8 bytes each become '?'.
+std::string Utf8ToCp1252(std::string_view text);

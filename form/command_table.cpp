@@ -1,0 +1,11 @@
+#include "form/command_table.h"
+
+bool DispatchCommand(CNumbersDlg& dialog, ControlId source, Notification notification) {
+  for (const Command& command : kCommandTable) {
+    if (command.source == source && command.notification == notification) {
+      (dialog.*command.handler)();
+      return true;
+    }
+  }
+  return false;
+}

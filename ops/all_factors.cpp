@@ -1,0 +1,3 @@
+#include "ops/all_factors.h"
+
+void HandleAllFactors(Form&) {}

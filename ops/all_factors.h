@@ -1,0 +1,6 @@
+// Placeholder until this operation lands.
+#pragma once
+
+#include "form/form.h"
+
+void HandleAllFactors(Form& form);

@@ -1,0 +1,3 @@
+#include "ops/bits.h"
+
+void HandleBits(Form&) {}

@@ -1,0 +1,3 @@
+#include "ops/prime_factors.h"
+
+void HandlePrimeFactors(Form&) {}

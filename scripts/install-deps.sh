@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the desktop shells need.
+# Idempotent: does nothing (and asks no registry) when everything is present.
+#   scripts/install-deps.sh            everything
+#   scripts/install-deps.sh core       only what the core, the CLI and their tests need
+set -euo pipefail
+
+what=${1:-all}
+
+core=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+      libcli11-dev libgmp-dev clang libclang-rt-14-dev)
+qt=(qt6-base-dev fonts-urw-base35 xvfb xauth x11-utils xdotool imagemagick)
+win=(g++-mingw-w64-i686 binutils-mingw-w64-i686 icoutils wine wine32:i386 fonts-wine
+     libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxinerama1:i386
+     libxcomposite1:i386 libxfixes3:i386)
+
+case "$what" in
+  core) want=("${core[@]}") ;;
+  all)  want=("${core[@]}" "${qt[@]}" "${win[@]}") ;;
+  *) echo "usage: $0 [core|all]" >&2; exit 2 ;;
+esac
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+
+needs_i386=0
+for p in "${want[@]}"; do
+  case "$p" in *:i386) needs_i386=1 ;; esac
+done
+added_arch=0
+if [ "$needs_i386" -eq 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+  added_arch=1
+fi
+
+missing=()
+for p in "${want[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ "${#missing[@]}" -eq 0 ] && [ "$added_arch" -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+if [ "${#missing[@]}" -gt 0 ]; then
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
