@@ -1,0 +1,62 @@
+#include "tests/fuzz/fuzz_checks.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "form/field_reading.h"
+#include "ops/binary.h"
+
+namespace {
+
+[[noreturn]] void Fail(const char* what) {
+  std::fprintf(stderr, "check failed: %s\n", what);
+  std::abort();
+}
+
+void Expect(bool holds, const char* what) {
+  if (!holds) Fail(what);
+}
+
+const FuzzCommand kCommands[] = {
+    {"binary", {IDC_BINARY}, IDC_BINARY, Notification::TextChanged, IDC_DECIMAL},
+    {"divide", {IDC_FIRST_NUMBER, IDC_SECOND_NUMBER}, IDC_DIVIDE, Notification::Clicked, IDC_RESULT},
+    {"gcf_lcm", {IDC_FIRST_NUMBER, IDC_SECOND_NUMBER}, IDC_GCF_LCM, Notification::Clicked, IDC_RESULT},
+    {"prime_factors", {IDC_SINGLE_NUMBER}, IDC_PRIME_FACTORS, Notification::Clicked, IDC_RESULT},
+    {"all_factors", {IDC_SINGLE_NUMBER}, IDC_ALL_FACTORS, Notification::Clicked, IDC_RESULT},
+    {"bits", {IDC_SINGLE_NUMBER}, IDC_BITS, Notification::Clicked, IDC_RESULT},
+};
+
+void CheckBinary(const MemoryForm& before, const MemoryForm& after) {
+  // The conversion bit by bit, straight from the first 99 characters.
+  std::string text = before.FieldText(IDC_BINARY).substr(0, 99);
+  text = text.substr(0, text.find('\0'));
+  uint64_t value = 0;
+  for (std::size_t k = 0; k < 32 && k < text.size(); ++k) {
+    if (text[text.size() - 1 - k] == '1') value += uint64_t{1} << k;
+  }
+  Expect(after.FieldText(IDC_DECIMAL) == std::to_string(value), "binary matches its bit sum");
+}
+
+}  // namespace
+
+const FuzzCommand& FuzzCommandNumber(int number) { return kCommands[number]; }
+
+void CheckRun(const FuzzCommand& command, const MemoryForm& before, const MemoryForm& after) {
+  Expect(after.WaitDepth() == 0, "the busy pointer is back");
+  for (const ControlId id : command.fields) {
+    if (id != command.output) {
+      Expect(after.FieldText(id) == before.FieldText(id), "input fields keep their text");
+    }
+  }
+  bool wroteOutput = false;
+  for (const MemoryForm::Event& event : after.Events()) {
+    if (event.kind == MemoryForm::EventKind::SetText) {
+      Expect(event.id == command.output, "only the output field is written");
+      wroteOutput = true;
+    }
+  }
+  Expect(wroteOutput, "the output field is written");
+
+  if (command.source == IDC_BINARY) CheckBinary(before, after);
+}
