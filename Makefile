@@ -2,11 +2,12 @@
 #   make run      build and open the calculator
 #   make test     build and run every test suite
 #   make bench    build and run the benchmarks (Release)
+#   make fuzz     the longer fuzz run, FUZZ_SECONDS per command (default 600)
 
 PRESETS := default sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
+.PHONY: run test bench fuzz deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
 
 deps:
 	@bash scripts/install-deps.sh
@@ -25,6 +26,12 @@ run: build-default
 
 bench: build-default
 	build/default/bench/numbrel_bench
+
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
+	bash scripts/fuzz-long.sh $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build
