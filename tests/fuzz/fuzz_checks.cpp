@@ -6,6 +6,8 @@
 
 #include "form/field_reading.h"
 #include "ops/binary.h"
+#include "ops/divide.h"
+#include "tests/reference/divide_reference.h"
 
 namespace {
 
@@ -38,6 +40,14 @@ void CheckBinary(const MemoryForm& before, const MemoryForm& after) {
   Expect(after.FieldText(IDC_DECIMAL) == std::to_string(value), "binary matches its bit sum");
 }
 
+void CheckDivide(const MemoryForm& before, const MemoryForm& after) {
+  const uint32_t dividend = ReadFieldNumber(before.FieldText(IDC_FIRST_NUMBER), Reading::Unsigned);
+  const uint32_t divisor = ReadFieldNumber(before.FieldText(IDC_SECOND_NUMBER), Reading::Unsigned);
+  const std::string expected =
+      divisor == 0 ? std::string(kDivideByZeroText) : DivideLiterally(dividend, divisor);
+  Expect(after.FieldText(IDC_RESULT) == expected, "the division matches the literal one");
+}
+
 }  // namespace
 
 const FuzzCommand& FuzzCommandNumber(int number) { return kCommands[number]; }
@@ -59,4 +69,5 @@ void CheckRun(const FuzzCommand& command, const MemoryForm& before, const Memory
   Expect(wroteOutput, "the output field is written");
 
   if (command.source == IDC_BINARY) CheckBinary(before, after);
+  if (command.source == IDC_DIVIDE) CheckDivide(before, after);
 }
