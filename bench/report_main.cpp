@@ -28,8 +28,8 @@ class TableReporter : public benchmark::ConsoleReporter {
       if (slash == std::string::npos) continue;
       const std::string who = name.substr(slash + 1);
       const std::string key = name.substr(0, slash);
-      // Nanoseconds of real time per iteration, whatever unit the run reports in.
-      const double ns = run.GetAdjustedRealTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+      // Nanoseconds of processor time per iteration (steadier than wall time on a shared machine), whatever unit the run reports in.
+      const double ns = run.GetAdjustedCPUTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
       if (order_.count(key) == 0) {
         order_[key] = order_.size();
         keys_.push_back(key);
