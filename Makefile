@@ -26,6 +26,7 @@ run: build-default
 
 bench: build-default
 	build/default/bench/numbrel_bench
+	if [ -x build/default/bench/numbrel_qt_bench ]; then build/default/bench/numbrel_qt_bench; fi
 
 FUZZ_SECONDS ?= 600
 fuzz: deps

@@ -1,0 +1,65 @@
+// Where everything sits on the calculator's form, in dialog units of the form's
+// font: a quarter of its average character width across, an eighth of its
+// height down.
+#pragma once
+
+#include <array>
+
+#include "form/control_ids.h"
+#include "form/form.h"
+
+struct DialogRect {
+  int x;
+  int y;
+  int width;
+  int height;
+};
+
+enum class ControlKind { Field, ReadOnlyField, Button, ResultField };
+
+struct ControlPlace {
+  ControlId id;
+  const char* name;
+  ControlKind kind;
+  DialogRect rect;
+  const char* caption;  // a button's label; nullptr for a field
+};
+
+struct LabelPlace {
+  const char* text;
+  DialogRect rect;
+};
+
+inline constexpr int kFormWidth = 263;
+inline constexpr int kFormHeight = 201;
+inline constexpr const char* kFormFontFace = "Bookman Old Style";
+// What fontconfig offers for that face on Debian (fonts-urw-base35).
+inline constexpr const char* kFormFontFallback = "URW Bookman";
+inline constexpr int kFormFontPoints = 8;
+// Tab stops in the result field, every 32 dialog units.
+inline constexpr int kResultTabStop = 32;
+
+// In tab order.
+inline constexpr std::array<ControlPlace, 12> kControls{{
+    {IDC_BINARY, "IDC_BINARY", ControlKind::Field, {33, 0, 137, 12}, nullptr},
+    {IDC_DECIMAL, "IDC_DECIMAL", ControlKind::ReadOnlyField, {33, 12, 137, 12}, nullptr},
+    {IDC_FIRST_NUMBER, "IDC_FIRST_NUMBER", ControlKind::Field, {11, 32, 50, 12}, nullptr},
+    {IDC_SECOND_NUMBER, "IDC_SECOND_NUMBER", ControlKind::Field, {104, 32, 51, 12}, nullptr},
+    {IDC_DIVIDE, "IDC_DIVIDE", ControlKind::Button, {158, 32, 50, 9}, "Divide"},
+    {IDC_GCF_LCM, "IDC_GCF_LCM", ControlKind::Button, {211, 32, 50, 9}, "GCF/LCM"},
+    {IDC_SINGLE_NUMBER, "IDC_SINGLE_NUMBER", ControlKind::Field, {103, 47, 52, 12}, nullptr},
+    {IDC_PRIME_FACTORS, "IDC_PRIME_FACTORS", ControlKind::Button, {158, 47, 50, 9},
+     "Prime Factors"},
+    {IDC_ALL_FACTORS, "IDC_ALL_FACTORS", ControlKind::Button, {211, 47, 50, 9}, "All Factors"},
+    {IDC_BITS, "IDC_BITS", ControlKind::Button, {211, 58, 50, 9}, "Bits"},
+    {IDC_RESULT, "IDC_RESULT", ControlKind::ResultField, {0, 72, 262, 128}, nullptr},
+    {IDC_ABOUT, "IDC_ABOUT", ControlKind::Button, {212, 0, 50, 24}, "About"},
+}};
+
+inline constexpr std::array<LabelPlace, 5> kLabels{{
+    {"Binary:", {2, 0, 24, 8}},
+    {"Decimal:", {2, 12, 29, 8}},
+    {"Divided by:", {65, 32, 36, 8}},
+    {"Number to factorize or for bits:", {5, 47, 98, 8}},
+    {"Result for Divide/GCF/LCM/Prime factors/All factors/Bits:", {3, 62, 192, 8}},
+}};

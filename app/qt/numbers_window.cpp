@@ -1,0 +1,81 @@
+#include "app/qt/numbers_window.h"
+
+#include <QLabel>
+
+#include "app/qt/digit_field.h"
+#include "app/qt/form_button.h"
+#include "app/qt/result_field.h"
+#include "app/qt/text_edge.h"
+#include "app/qt/window_icon.h"
+#include "form/about.h"
+
+QFont FormFont() {
+  QFont font;
+  font.setFamilies({QString::fromLatin1(kFormFontFace), QString::fromLatin1(kFormFontFallback)});
+  font.setPointSize(kFormFontPoints);
+  font.setWeight(QFont::Normal);
+  font.setItalic(false);
+  font.setStyleStrategy(QFont::PreferNoShaping);
+  return font;
+}
+
+NumbersWindow::NumbersWindow() : form_(*this), dialog_(form_) {
+  // A plain top-level window: it can be minimized and closed, not resized or
+  // maximized, and has its own task-bar entry.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowTitle(ToQString(kProgramTitle));
+  setWindowIcon(WindowIcon());
+  setFont(FormFont());
+  const QFontMetrics metrics(font());
+  units_ = WidenToFitLabels(BaseUnitsOf(metrics), metrics, kLabels);
+  setFixedSize(MapDialogSize(kFormWidth, kFormHeight, units_));
+
+  QWidget* previous = nullptr;
+  for (const ControlPlace& place : kControls) {
+    QWidget* control = nullptr;
+    switch (place.kind) {
+      case ControlKind::Field:
+      case ControlKind::ReadOnlyField: {
+        auto* field = new DigitField(this);
+        field->setReadOnly(place.kind == ControlKind::ReadOnlyField);
+        connect(field, &QLineEdit::textChanged, this,
+                [this, id = place.id] { Notify(id, Notification::TextChanged); });
+        control = field;
+        break;
+      }
+      case ControlKind::Button: {
+        auto* button = new FormButton(ToQString(place.caption), this);
+        connect(button, &QPushButton::clicked, this,
+                [this, id = place.id] { Notify(id, Notification::Clicked); });
+        control = button;
+        break;
+      }
+      case ControlKind::ResultField:
+        control = new ResultField(this, MulDivRounded(kResultTabStop, units_.x, 4));
+        break;
+    }
+    control->setObjectName(QString::fromLatin1(place.name));
+    control->setGeometry(MapDialogRect(place.rect, units_));
+    if (previous != nullptr) setTabOrder(previous, control);
+    previous = control;
+    controls_[place.id] = control;
+  }
+  for (const LabelPlace& place : kLabels) {
+    auto* label = new QLabel(ToQString(place.text), this);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(MapDialogRect(place.rect, units_));
+  }
+  Control(IDC_BINARY)->setFocus();
+}
+
+QWidget* NumbersWindow::Control(ControlId id) const {
+  const auto control = controls_.find(id);
+  return control == controls_.end() ? nullptr : control->second;
+}
+
+void NumbersWindow::Notify(ControlId id, Notification notification) {
+  DispatchCommand(dialog_, id, notification);
+}

@@ -1,0 +1,23 @@
+// The form's result field: many lines, read-only but selectable and copyable,
+// wrapped to its width, a vertical scroll bar always there, tab stops every
+// 32 dialog units. It shows exactly the text it is given, no-break spaces
+// included, and gives it back unchanged.
+#pragma once
+
+#include <QPlainTextEdit>
+
+class ResultField : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  ResultField(QWidget* parent, int tabStopPixels);
+
+  // Replaces the whole text ("\n" ends a line) and shows it from its first line.
+  void ShowText(const QString& text);
+  // The text as shown, with U+2029 where a line ends.
+  QString RawText() const;
+
+ protected:
+  // Qt's own copy turns no-break spaces into spaces; this keeps them.
+  QMimeData* createMimeDataFromSelection() const override;
+};
