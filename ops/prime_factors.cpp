@@ -1,3 +1,237 @@
 #include "ops/prime_factors.h"
 
-void HandlePrimeFactors(Form&) {}
+#include <bit>
+
+#include "form/control_ids.h"
+#include "ops/number_text.h"
+
+namespace {
+
+// An odd prime with what a divisibility test by it needs: n is a multiple of
+// prime exactly when n * inverse (mod 2^32) is at most limit, and that product
+// is then n / prime. One multiplication instead of a division per candidate.
+struct OddPrime {
+  uint32_t prime;
+  uint32_t inverse;
+  uint32_t limit;
+  uint32_t square;
+};
+
+// Every odd prime below 2^16. A composite number below 2^32 has a prime factor
+// below 2^16, so trial division by these always completes a factorization.
+constexpr std::size_t kOddPrimeCount = 6541;
+
+constexpr uint32_t InverseModulo2To32(uint32_t odd) {
+  uint32_t inverse = odd;  // right in the low 3 bits; each step doubles that
+  for (int step = 0; step < 4; ++step) inverse *= 2u - odd * inverse;
+  return inverse;
+}
+
+constexpr std::array<OddPrime, kOddPrimeCount> MakeOddPrimes() {
+  std::array<bool, 65536> composite{};
+  std::array<OddPrime, kOddPrimeCount> primes{};
+  std::size_t count = 0;
+  for (uint32_t p = 3; p < 65536; p += 2) {
+    if (composite[p]) continue;
+    primes[count++] = {p, InverseModulo2To32(p), 0xFFFFFFFFu / p, p * p};
+    for (uint32_t multiple = p * p; multiple < 65536; multiple += 2 * p) composite[multiple] = true;
+  }
+  return primes;
+}
+
+constexpr std::array<OddPrime, kOddPrimeCount> kOddPrimes = MakeOddPrimes();
+static_assert(kOddPrimes.back().prime == 65521);
+
+// How many odd primes (3 to 139) are tried before the first primality test.
+// Past them most random numbers hold one large prime, which the test settles
+// faster than trial division up to its square root would.
+constexpr std::size_t kQuickPrimes = 33;
+static_assert(kOddPrimes[kQuickPrimes - 1].prime == 139);
+
+bool Divides(const OddPrime& p, uint32_t n) { return n * p.inverse <= p.limit; }
+
+// The index of the first prime from k on that divides n, or kOddPrimeCount.
+// Tried eight at a time, with one branch for the eight.
+std::size_t FindPrimeFactor(uint32_t n, std::size_t k) {
+  for (; k + 8 <= kOddPrimeCount; k += 8) {
+    bool divides = false;
+    for (std::size_t j = 0; j < 8; ++j) divides |= Divides(kOddPrimes[k + j], n);
+    if (divides) break;
+  }
+  while (k < kOddPrimeCount && !Divides(kOddPrimes[k], n)) ++k;
+  return k;
+}
+
+// Arithmetic modulo an odd n in Montgomery form, x standing for x · 2^32 mod n.
+// Every product of two residues fits 64 bits, also on 32-bit targets.
+class MontgomeryModulus {
+ public:
+  explicit MontgomeryModulus(uint32_t n)
+      : n_(n), inverse_(InverseModulo2To32(n)), one_((0u - n) % n) {}
+
+  uint32_t One() const { return one_; }
+  uint32_t MinusOne() const { return n_ - one_; }
+
+  // A small number in Montgomery form, by doubling and adding: no division.
+  uint32_t FromSmall(uint32_t k) const {
+    uint32_t x = 0;
+    for (int bit = static_cast<int>(std::bit_width(k)) - 1; bit >= 0; --bit) {
+      x = Add(x, x);
+      if ((k >> bit) & 1u) x = Add(x, one_);
+    }
+    return x;
+  }
+
+  uint32_t Add(uint32_t a, uint32_t b) const { return a >= n_ - b ? a - (n_ - b) : a + b; }
+
+  uint32_t Multiply(uint32_t a, uint32_t b) const { return Reduce(static_cast<uint64_t>(a) * b); }
+
+ private:
+  // t / 2^32 mod n for t below n · 2^32; the result is below n.
+  uint32_t Reduce(uint64_t t) const {
+    const uint32_t q = static_cast<uint32_t>(t) * inverse_;
+    // t - q·n is a multiple of 2^32: only the high words differ.
+    const auto high = static_cast<uint32_t>(t >> 32);
+    const auto qnHigh = static_cast<uint32_t>((static_cast<uint64_t>(q) * n_) >> 32);
+    return high >= qnHigh ? high - qnHigh : high - qnHigh + n_;
+  }
+
+  uint32_t n_;
+  uint32_t inverse_;
+  uint32_t one_;
+};
+
+// Given power = base^odd with n - 1 = odd · 2^twos: whether the base finds n
+// a strong probable prime, that is power is 1 or one of power^(2^k), k below
+// twos, is -1.
+bool PassesStrongTest(const MontgomeryModulus& modulus, uint32_t power, int twos) {
+  if (power == modulus.One() || power == modulus.MinusOne()) return true;
+  for (int k = 1; k < twos; ++k) {
+    power = modulus.Multiply(power, power);
+    if (power == modulus.MinusOne()) return true;
+  }
+  return false;
+}
+
+// The strong probable-prime test to the bases 2, 7 and 61, which no composite
+// below 4,759,123,141 passes. For odd n above 61. The powers of 7 and 61 are
+// raised from the lowest bit up, so their squarings are the only chain of
+// dependent steps; the power of 2 from the highest bit down, where multiplying
+// by 2 is an addition. The bits select without branching.
+bool PassesMillerRabin(uint32_t n) {
+  const MontgomeryModulus modulus(n);
+  const int twos = std::countr_zero(n - 1);
+  const uint32_t odd = (n - 1) >> twos;
+  const int top = static_cast<int>(std::bit_width(odd)) - 1;
+
+  uint32_t power2 = modulus.FromSmall(2);
+  uint32_t square7 = modulus.FromSmall(7);
+  uint32_t square61 = modulus.FromSmall(61);
+  uint32_t power7 = square7;  // odd has its lowest bit set
+  uint32_t power61 = square61;
+  for (int i = 1; i <= top; ++i) {
+    power2 = modulus.Multiply(power2, power2);
+    const uint32_t doubled = modulus.Add(power2, power2);
+    power2 = ((odd >> (top - i)) & 1u) != 0 ? doubled : power2;
+
+    square7 = modulus.Multiply(square7, square7);
+    square61 = modulus.Multiply(square61, square61);
+    const uint32_t next7 = modulus.Multiply(power7, square7);
+    const uint32_t next61 = modulus.Multiply(power61, square61);
+    const bool bit = ((odd >> i) & 1u) != 0;
+    power7 = bit ? next7 : power7;
+    power61 = bit ? next61 : power61;
+  }
+  return PassesStrongTest(modulus, power2, twos) && PassesStrongTest(modulus, power7, twos) &&
+         PassesStrongTest(modulus, power61, twos);
+}
+
+// Divides every factor p out of n and records p with its exponent.
+void TakeOut(const OddPrime& p, uint32_t& n, PrimeFactorList& list) {
+  uint32_t exponent = 0;
+  for (uint32_t quotient = n * p.inverse; quotient <= p.limit; quotient = n * p.inverse) {
+    n = quotient;
+    ++exponent;
+  }
+  list.factors[list.count++] = {p.prime, exponent};
+}
+
+void AppendFactorLine(std::string& text, uint32_t magnitude) {
+  const PrimeFactorList list = BuildPrimeFactorList(magnitude);
+  if (list.count == 0 || (list.count == 1 && list.factors[0].exponent == 1)) {
+    text += ' ';
+    AppendUnsigned(text, magnitude);
+    text += "^1";
+    return;
+  }
+  for (std::size_t i = 0; i < list.count; ++i) {
+    if (i > 0) text += '*';
+    text += ' ';
+    AppendUnsigned(text, list.factors[i].prime);
+    if (list.factors[i].exponent > 1) {
+      text += '^';
+      AppendUnsigned(text, list.factors[i].exponent);
+    }
+    text += ' ';
+  }
+}
+
+}  // namespace
+
+bool IsPrime(uint32_t m) {
+  if (m < 2) return false;
+  if (m % 2 == 0) return m == 2;
+  for (std::size_t k = 0; k < kQuickPrimes; ++k) {
+    const OddPrime& p = kOddPrimes[k];
+    if (m < p.square) return true;
+    if (Divides(p, m)) return m == p.prime;
+  }
+  return PassesMillerRabin(m);
+}
+
+PrimeFactorList BuildPrimeFactorList(uint32_t n) {
+  PrimeFactorList list;
+  if (n < 2) return list;
+  if (const int twos = std::countr_zero(n); twos > 0) {
+    list.factors[list.count++] = {2, static_cast<uint32_t>(twos)};
+    n >>= twos;
+  }
+
+  std::size_t k = 0;
+  for (; k < kQuickPrimes && n >= kOddPrimes[k].square; ++k) {
+    if (Divides(kOddPrimes[k], n)) TakeOut(kOddPrimes[k], n, list);
+  }
+  // From here n has no prime factor below kOddPrimes[k], so it is 1 or prime
+  // when it is below that prime's square.
+  while (n > 1 && k < kOddPrimeCount && n >= kOddPrimes[k].square && !PassesMillerRabin(n)) {
+    // n is composite, so a prime factor below 2^16 remains to be found.
+    k = FindPrimeFactor(n, k);
+    if (k == kOddPrimeCount) break;
+    TakeOut(kOddPrimes[k], n, list);
+    ++k;
+  }
+  if (n > 1) list.factors[list.count++] = {n, 1};
+  return list;
+}
+
+std::string WritePrimeFactorization(int32_t number) {
+  std::string text;
+  text.reserve(160);  // the longest text of any number, so that appending never moves it
+  text += "The prime factorization of ";
+  AppendSigned(text, number);
+  text += " is:\r\n\r\n";
+  if (number == -1) {
+    text += " -1^1";
+  } else if (number < 0) {
+    text += " -1 *";
+    AppendFactorLine(text, 0u - static_cast<uint32_t>(number));
+  } else {
+    AppendFactorLine(text, static_cast<uint32_t>(number));
+  }
+  return text;
+}
+
+void HandlePrimeFactors(Form& form) {
+  const auto number = static_cast<int32_t>(form.GetDlgItemInt(IDC_SINGLE_NUMBER, Reading::Signed));
+  form.SetDlgItemText(IDC_RESULT, WritePrimeFactorization(number));
+}
