@@ -4,7 +4,7 @@
 #   make bench    build and run the benchmarks (Release)
 #   make fuzz     the longer fuzz run, FUZZ_SECONDS per command (default 600)
 
-PRESETS := default sanitize
+PRESETS := default sanitize fuzz
 JOBS ?= $(shell nproc)
 
 .PHONY: run test bench fuzz deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))

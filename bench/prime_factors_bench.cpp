@@ -1,42 +1,18 @@
 // Prime factorization, ours beside the literal reference: the text for the
 // field values that cost most (the largest prime, the square of the largest
-// prime below its square root, a product of two primes near it), and random
-// 32-bit values. The factor list alone takes any 32-bit value, whose worst are
-// the square and the product of the two largest primes below 2^16.
-#include <benchmark/benchmark.h>
-
+// prime below its square root, a product of two primes near it), the factor
+// list of the worst 32-bit values (the square and the product of the two
+// largest primes below 2^16), and random 32-bit values.
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "bench/comparison.h"
 #include "ops/prime_factors.h"
 #include "tests/reference/differential.h"
 #include "tests/reference/prime_factors_reference.h"
 
 namespace {
-
-template <std::string (*Write)(int32_t)>
-void BM_PrimeFactorization(benchmark::State& state) {
-  const auto n = static_cast<int32_t>(state.range(0));
-  for (auto _ : state) benchmark::DoNotOptimize(Write(n));
-}
-BENCHMARK(BM_PrimeFactorization<WritePrimeFactorization>)
-    ->Name("PrimeFactorization/ours")
-    ->Arg(2147483647)
-    ->Arg(2147117569)
-    ->Arg(2146654199);
-BENCHMARK(BM_PrimeFactorization<reference::WritePrimeFactorization>)
-    ->Name("PrimeFactorization/literal")
-    ->Arg(2147483647)
-    ->Arg(2147117569)
-    ->Arg(2146654199)
-    ->Unit(benchmark::kMicrosecond);
-
-template <auto Factor>
-void BM_FactorList(benchmark::State& state) {
-  const auto n = static_cast<uint32_t>(state.range(0));
-  for (auto _ : state) benchmark::DoNotOptimize(Factor(n));
-}
 
 std::vector<uint32_t> RandomValues() {
   reference::NumberStream random(41u);
@@ -45,37 +21,37 @@ std::vector<uint32_t> RandomValues() {
   return values;
 }
 
-// One value of a fixed stream of random 32-bit values per iteration; the text
-// takes the value's upper 31 bits, as a number field holds them.
-template <auto Factor>
-void BM_Random(benchmark::State& state) {
-  const std::vector<uint32_t> values = RandomValues();
-  std::size_t next = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(Factor(values[next]));
+// One value of a fixed stream of random 32-bit values per call.
+template <typename Factor>
+auto OverRandomValues(Factor factor) {
+  return [factor, values = RandomValues(), next = std::size_t{0}]() mutable {
     next = (next + 1) % values.size();
+    return factor(values[next]);
+  };
+}
+
+const bool kRegistered = [] {
+  for (const int32_t n : {2147483647, 2147117569, 2146654199}) {
+    RegisterComparison(
+        "prime factors " + std::to_string(n), [n] { return WritePrimeFactorization(n); },
+        [n] { return reference::WritePrimeFactorization(n); });
   }
-}
-
-PrimeFactorList OurList(uint32_t n) { return BuildPrimeFactorList(n); }
-std::vector<uint32_t> LiteralList(uint32_t n) { return reference::BuildPrimeFactorList(n); }
-std::string OurText(uint32_t n) { return WritePrimeFactorization(static_cast<int32_t>(n >> 1)); }
-std::string LiteralText(uint32_t n) {
-  return reference::WritePrimeFactorization(static_cast<int32_t>(n >> 1));
-}
-
-BENCHMARK(BM_FactorList<OurList>)->Name("FactorList/ours")->Arg(4293001441)->Arg(4292870399);
-BENCHMARK(BM_FactorList<LiteralList>)
-    ->Name("FactorList/literal")
-    ->Arg(4293001441)
-    ->Arg(4292870399)
-    ->Unit(benchmark::kMicrosecond);
-
-BENCHMARK(BM_Random<OurList>)->Name("RandomFactorList/ours");
-BENCHMARK(BM_Random<LiteralList>)->Name("RandomFactorList/literal")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Random<OurText>)->Name("RandomFactorizationText/ours");
-BENCHMARK(BM_Random<LiteralText>)
-    ->Name("RandomFactorizationText/literal")
-    ->Unit(benchmark::kMicrosecond);
+  for (const uint32_t n : {4293001441u, 4292870399u}) {
+    RegisterComparison(
+        "prime factor list " + std::to_string(n), [n] { return BuildPrimeFactorList(n); },
+        [n] { return reference::BuildPrimeFactorList(n); });
+  }
+  RegisterComparison(
+      "prime factor list, random 32-bit values",
+      OverRandomValues([](uint32_t n) { return BuildPrimeFactorList(n); }),
+      OverRandomValues([](uint32_t n) { return reference::BuildPrimeFactorList(n); }));
+  // A number field holds at most 31 bits: the text takes each value's upper 31.
+  RegisterComparison(
+      "prime factors text, random 31-bit values",
+      OverRandomValues([](uint32_t n) { return WritePrimeFactorization(static_cast<int32_t>(n >> 1)); }),
+      OverRandomValues(
+          [](uint32_t n) { return reference::WritePrimeFactorization(static_cast<int32_t>(n >> 1)); }));
+  return true;
+}();
 
 }  // namespace

@@ -7,7 +7,11 @@
 #include "form/field_reading.h"
 #include "ops/binary.h"
 #include "ops/divide.h"
+#include "ops/divisor_table.h"
+#include "tests/reference/all_factors_reference.h"
 #include "tests/reference/bits_reference.h"
+#include "tests/reference/gcf_lcm_reference.h"
+#include "tests/reference/prime_factors_reference.h"
 #include "tests/reference/divide_reference.h"
 
 namespace {
@@ -29,6 +33,10 @@ const FuzzCommand kCommands[] = {
     {"all_factors", {IDC_SINGLE_NUMBER}, IDC_ALL_FACTORS, Notification::Clicked, IDC_RESULT},
     {"bits", {IDC_SINGLE_NUMBER}, IDC_BITS, Notification::Clicked, IDC_RESULT},
 };
+
+int32_t SignedField(const MemoryForm& form, ControlId id) {
+  return static_cast<int32_t>(ReadFieldNumber(form.FieldText(id), Reading::Signed));
+}
 
 void CheckBinary(const MemoryForm& before, const MemoryForm& after) {
   // The conversion bit by bit, straight from the first 99 characters.
@@ -61,6 +69,42 @@ void CheckBits(const MemoryForm& before, const MemoryForm& after) {
   }
 }
 
+// The literal divisor table holds 1,000 divisors; past that it has no answer.
+bool FitsTheLiteralTable(int32_t n) {
+  DivisorTable divisors;
+  return n > 0 && ListDivisors(static_cast<uint32_t>(n), divisors) <= 1000;
+}
+
+void CheckGcfLcm(const MemoryForm& before, const MemoryForm& after) {
+  const int32_t first = SignedField(before, IDC_FIRST_NUMBER);
+  const int32_t second = SignedField(before, IDC_SECOND_NUMBER);
+  bool boxShown = false;
+  for (const MemoryForm::Event& event : after.Events()) {
+    boxShown = boxShown || event.kind == MemoryForm::EventKind::MessageBox;
+  }
+  Expect(boxShown == (first == 0 || second == 0), "only a zero is refused");
+  if (FitsTheLiteralTable(first) && FitsTheLiteralTable(second)) {
+    Expect(after.FieldText(IDC_RESULT) == reference::WriteGcfLcm(first, second),
+           "GCF/LCM matches the literal one");
+  }
+}
+
+void CheckAllFactors(const MemoryForm& before, const MemoryForm& after) {
+  const int32_t n = SignedField(before, IDC_SINGLE_NUMBER);
+  if (n == 0 || FitsTheLiteralTable(n)) {
+    Expect(after.FieldText(IDC_RESULT) == reference::WriteAllFactors(n),
+           "all factors match the literal listing");
+  }
+}
+
+void CheckPrimeFactors(const MemoryForm& before, const MemoryForm& after) {
+  const int32_t n = SignedField(before, IDC_SINGLE_NUMBER);
+  if (n >= 0) {
+    Expect(after.FieldText(IDC_RESULT) == reference::WritePrimeFactorization(n),
+           "the prime factorization matches the literal one");
+  }
+}
+
 }  // namespace
 
 const FuzzCommand& FuzzCommandNumber(int number) { return kCommands[number]; }
@@ -84,4 +128,7 @@ void CheckRun(const FuzzCommand& command, const MemoryForm& before, const Memory
   if (command.source == IDC_BINARY) CheckBinary(before, after);
   if (command.source == IDC_DIVIDE) CheckDivide(before, after);
   if (command.source == IDC_BITS) CheckBits(before, after);
+  if (command.source == IDC_GCF_LCM) CheckGcfLcm(before, after);
+  if (command.source == IDC_ALL_FACTORS) CheckAllFactors(before, after);
+  if (command.source == IDC_PRIME_FACTORS) CheckPrimeFactors(before, after);
 }

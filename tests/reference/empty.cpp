@@ -1,1 +1,0 @@
-// Keeps the reference library non-empty before any operation brings its reference.
