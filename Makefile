@@ -2,11 +2,12 @@
 #   make run      build and open the calculator
 #   make test     build and run every test suite
 #   make bench    build and run the benchmarks (Release)
+#   make windows  cross-build the Windows program: build/windows/app/win32/EzosNumbrel.exe
 
-PRESETS := default sanitize
+PRESETS := default sanitize windows
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
+.PHONY: run test bench windows deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
 
 deps:
 	@bash scripts/install-deps.sh
@@ -25,6 +26,9 @@ run: build-default
 
 bench: build-default
 	build/default/bench/numbrel_bench
+
+windows: build-windows
+	@echo "Built build/windows/app/win32/EzosNumbrel.exe"
 
 clean:
 	rm -rf build
