@@ -3,11 +3,12 @@
 #   make test     build and run every test suite
 #   make bench    build and run the benchmarks (Release)
 #   make fuzz     the longer fuzz run, FUZZ_SECONDS per command (default 600)
+#   make windows  cross-build the Windows program: build/windows/app/win32/EzosNumbrel.exe
 
-PRESETS := default sanitize fuzz
+PRESETS := default sanitize fuzz windows
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench fuzz deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
+.PHONY: run test bench fuzz windows deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
 
 deps:
 	@bash scripts/install-deps.sh
@@ -33,6 +34,9 @@ fuzz: deps
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j $(JOBS)
 	bash scripts/fuzz-long.sh $(FUZZ_SECONDS)
+
+windows: build-windows
+	@echo "Built build/windows/app/win32/EzosNumbrel.exe"
 
 clean:
 	rm -rf build

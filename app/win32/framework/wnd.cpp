@@ -1,0 +1,34 @@
+#include "app/win32/framework/wnd.h"
+
+#include "app/win32/framework/wide_text.h"
+#include "app/win32/framework/win_app.h"
+
+std::string CWnd::FieldText(ControlId id) const {
+  const HWND field = GetDlgItem(m_hWnd, id);
+  if (field == nullptr) return {};
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
+  const int length = GetWindowTextW(field, text.data(), static_cast<int>(text.size()));
+  text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+  return Cp1252OfWide(text);
+}
+
+void CWnd::SetFieldText(ControlId id, std::string_view text) {
+  SetDlgItemTextW(m_hWnd, id, WideOfCp1252(text).c_str());
+}
+
+void CWnd::MessageBox(std::string_view text, std::optional<std::string_view> caption) {
+  const std::wstring title = caption.has_value() ? WideOfCp1252(*caption) : AfxGetApp()->AppName();
+  MessageBoxW(m_hWnd, WideOfCp1252(text).c_str(), title.c_str(), MB_OK);
+}
+
+void CWnd::BeginWaitCursor() {
+  const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  if (m_waitCount++ == 0) m_restoreCursor = previous;
+}
+
+void CWnd::EndWaitCursor() {
+  if (m_waitCount == 0) return;
+  if (--m_waitCount == 0) {
+    SetCursor(m_restoreCursor != nullptr ? m_restoreCursor : LoadCursorW(nullptr, IDC_ARROW));
+  }
+}

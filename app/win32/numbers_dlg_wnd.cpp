@@ -1,0 +1,71 @@
+#include "app/win32/numbers_dlg_wnd.h"
+
+#include "app/win32/framework/paint_dc.h"
+#include "app/win32/framework/win_app.h"
+#include "app/win32/icon_placement.h"
+#include "form/command_table.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+CNumbersDlgWnd& Self(CDialog& dialog) { return static_cast<CNumbersDlgWnd&>(dialog); }
+
+}  // namespace
+
+const CDialog::MessageMapEntry CNumbersDlgWnd::kMessageMap[] = {
+    {WM_PAINT, [](CDialog& dialog, WPARAM, LPARAM) -> LRESULT {
+       Self(dialog).OnPaint();
+       return 0;
+     }},
+    {WM_QUERYDRAGICON, [](CDialog& dialog, WPARAM, LPARAM) -> LRESULT {
+       return reinterpret_cast<LRESULT>(Self(dialog).OnQueryDragIcon());
+     }},
+    {WM_COMMAND, [](CDialog& dialog, WPARAM wParam, LPARAM) -> LRESULT {
+       Self(dialog).OnCommand(LOWORD(wParam), HIWORD(wParam));
+       return 0;
+     }},
+};
+
+CNumbersDlgWnd::CNumbersDlgWnd(CWnd* parent)
+    : CDialog(IDD_MAIN_DIALOG, parent),
+      m_hIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)),
+      m_handlers(*this) {}
+
+std::span<const CDialog::MessageMapEntry> CNumbersDlgWnd::GetMessageMap() const {
+  return kMessageMap;
+}
+
+BOOL CNumbersDlgWnd::OnInitDialog() {
+  CDialog::OnInitDialog();
+  SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+  SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+  return TRUE;
+}
+
+void CNumbersDlgWnd::OnPaint() {
+  if (!IsIconic(m_hWnd)) {
+    Default();
+    return;
+  }
+  CPaintDC dc(m_hWnd);
+  SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Handle()), 0);
+  const int cx = GetSystemMetrics(SM_CXICON);
+  const int cy = GetSystemMetrics(SM_CYICON);
+  RECT client;
+  GetClientRect(m_hWnd, &client);
+  const int x = CentredIconOffset(client.right - client.left, cx);
+  const int y = CentredIconOffset(client.bottom - client.top, cy);
+  DrawIcon(dc.Handle(), x, y, m_hIcon);
+}
+
+HCURSOR CNumbersDlgWnd::OnQueryDragIcon() { return m_hIcon; }
+
+void CNumbersDlgWnd::OnCommand(WORD id, WORD notification) {
+  bool handled = false;
+  if (notification == EN_CHANGE) {
+    handled = DispatchCommand(m_handlers, id, Notification::TextChanged);
+  } else if (notification == BN_CLICKED) {
+    handled = DispatchCommand(m_handlers, id, Notification::Clicked);
+  }
+  if (!handled) Default();
+}

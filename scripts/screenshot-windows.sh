@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Draws docs/numbrel-windows.png: the Windows program under Wine, in a virtual
+# desktop on a virtual X screen, with 101010 in Binary and 22 divided by 7.
+#   scripts/screenshot-windows.sh [OUT.png]
+# Builds the windows preset first. Uses a Wine prefix of its own, made afresh
+# and removed afterwards, with real fonts and a face for "Bookman Old Style".
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:-docs/numbrel-windows.png}
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target EzosNumbrel numbrel_win32_example
+program=$PWD/build/windows/app/win32/EzosNumbrel.exe
+example=$PWD/build/windows/tests/win32/numbrel_win32_example.exe
+
+work=$(mktemp -d)
+export WINEPREFIX=$work/prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# ImageMagick's own tools, not what may come first in PATH.
+import=/usr/bin/import
+convert=/usr/bin/convert
+
+# Everything with an X display runs inside one virtual screen.
+cat >"$work/shoot.sh" <<SHOOT
+set -euo pipefail
+wineboot -i
+wine reg add 'HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug' /v Debugger /d '' /f >/dev/null
+# Without these the caption buttons show as letters.
+cp /usr/share/wine/fonts/*.ttf "\$WINEPREFIX/drive_c/windows/Fonts/"
+wine reg add 'HKCU\\Software\\Wine\\Fonts\\Replacements' /v 'Bookman Old Style' /d 'URW Bookman' /f >/dev/null
+wine explorer /desktop=Numbrel,640x480 "$example" "\$(winepath -w "$program")" &
+for _ in \$(seq 100); do
+  if xdotool search --name 'Numbrel' >/dev/null 2>&1; then break; fi
+  sleep 0.2
+done
+# Time for the example to be typed in and the dialog to be painted.
+sleep 5
+"$import" -window root "$work/screen.png"
+SHOOT
+xvfb-run -a -s "-screen 0 800x600x24" bash "$work/shoot.sh"
+
+# The virtual desktop sits at the screen's top left; keep the dialog only.
+mkdir -p "$(dirname "$out")"
+"$convert" "$work/screen.png" -crop 640x480+0+0 +repage -trim +repage -strip "$out"
+echo "Wrote $out"
