@@ -1,12 +1,9 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QClipboard>
-#include <QPushButton>
 #include <QTest>
-
-#include "form/command_table.h"
-#include "form/memory_form.h"
 
 void WindowTest::SetUp() {
   window_ = std::make_unique<NumbersWindow>();
@@ -49,6 +46,7 @@ void WindowTest::ClickOn(ControlId id) { QTest::mouseClick(Control(id), Qt::Left
 
 void WindowTest::TypeInto(ControlId id, const QString& text) {
   ClickOn(id);
+  Press(Qt::Key_A, Qt::ControlModifier);
   QTest::keyClicks(FocusWidget(), text);
 }
 
@@ -74,13 +72,4 @@ ControlId WindowTest::FocusedId() {
     if (Control(place.id) == FocusWidget()) return place.id;
   }
   return -1;
-}
-
-bool OperationHasLanded(ControlId button,
-                        std::initializer_list<std::pair<ControlId, std::string>> fields) {
-  MemoryForm form;
-  CNumbersDlg dialog(form);
-  for (const auto& [id, text] : fields) form.Type(id, text);
-  DispatchCommand(dialog, button, Notification::Clicked);
-  return !form.Events().empty();
 }

@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QString>
 #include <QTimer>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -39,7 +38,7 @@ class WindowTest : public ::testing::Test {
 
   // A left click in the middle of the control.
   void ClickOn(ControlId id);
-  // Clicks into an empty field and types text into it.
+  // Clicks into a field, selects all it holds and types text over it.
   void TypeInto(ControlId id, const QString& text);
   // A key pressed and released where the keyboard focus is.
   void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -61,13 +60,3 @@ class WindowTest : public ::testing::Test {
   QTimer watcher_;
   std::vector<SeenBox> boxes_;
 };
-
-// Whether the operation behind a button writes anything yet on this branch,
-// with these fields typed: tests of an operation still to come skip until it
-// arrives.
-bool OperationHasLanded(ControlId button,
-                        std::initializer_list<std::pair<ControlId, std::string>> fields);
-
-#define SKIP_UNLESS_LANDED(button, ...)                                 \
-  if (!OperationHasLanded(button, __VA_ARGS__))                         \
-  GTEST_SKIP() << "the operation behind this button is not on this branch yet"
