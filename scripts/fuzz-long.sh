@@ -13,5 +13,5 @@ for command in binary divide gcf_lcm prime_factors all_factors bits; do
   "build/fuzz/tests/fuzz/fuzz_$command" -max_total_time="$seconds" -max_len=120000 -timeout=10 \
     -rss_limit_mb=4096 -print_final_stats=1 -artifact_prefix="build/fuzz/crashes/$command-" \
     "build/fuzz/tests/fuzz/corpus/$command" "tests/fuzz/corpus/$command" 2>&1 |
-    grep -E '^(stat::|#[0-9]+ +DONE|==[0-9]+==ERROR|SUMMARY)' || true
+    grep -E '^(stat::|#[0-9]+[[:space:]]+DONE|==[0-9]+==ERROR|SUMMARY)' || true
 done

@@ -35,6 +35,10 @@ std::string Repeating(const std::string& before, const std::string& block) {
 testing::AssertionResult MatchesLiteralDivision(uint32_t dividend, uint32_t divisor) {
   const std::string ours = Divide(std::to_string(dividend), std::to_string(divisor));
   const std::string literal = DivideLiterally(dividend, divisor);
+  // The fuzzer checks against the hashed lookup: it must find the same repeat.
+  if (DivideLiterallyWithLookup(dividend, divisor) != literal) {
+    return testing::AssertionFailure() << dividend << " / " << divisor << ": the lookups differ";
+  }
   if (ours == literal) return testing::AssertionSuccess();
   const auto at = std::mismatch(ours.begin(), ours.end(), literal.begin(), literal.end()).first;
   return testing::AssertionFailure() << dividend << " / " << divisor << ": " << ours.size()

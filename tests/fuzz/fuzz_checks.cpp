@@ -53,7 +53,7 @@ void CheckDivide(const MemoryForm& before, const MemoryForm& after) {
   const uint32_t dividend = ReadFieldNumber(before.FieldText(IDC_FIRST_NUMBER), Reading::Unsigned);
   const uint32_t divisor = ReadFieldNumber(before.FieldText(IDC_SECOND_NUMBER), Reading::Unsigned);
   const std::string expected =
-      divisor == 0 ? std::string(kDivideByZeroText) : DivideLiterally(dividend, divisor);
+      divisor == 0 ? std::string(kDivideByZeroText) : DivideLiterallyWithLookup(dividend, divisor);
   Expect(after.FieldText(IDC_RESULT) == expected, "the division matches the literal one");
 }
 
