@@ -18,7 +18,7 @@ void BinaryKeystroke(benchmark::State& state) {
     form.ClearEvents();
   }
 }
-BENCHMARK(BinaryKeystroke)->Name("binary, 99 ones/ours");
+BENCHMARK(BinaryKeystroke)->Name("binary keystroke, 99 ones/ours");
 
 // The plain loop: the same 32 weighings over the same text, nothing else.
 void BinaryPlainLoop(benchmark::State& state) {
@@ -29,6 +29,6 @@ void BinaryPlainLoop(benchmark::State& state) {
     benchmark::DoNotOptimize(value);
   }
 }
-BENCHMARK(BinaryPlainLoop)->Name("binary, 99 ones/reference");
+BENCHMARK(BinaryPlainLoop)->Name("binary keystroke, 99 ones/reference");
 
 }  // namespace
