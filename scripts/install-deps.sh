@@ -8,7 +8,7 @@ set -euo pipefail
 what=${1:-all}
 
 core=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-      libcli11-dev libgmp-dev clang libclang-rt-14-dev)
+      libgmp-dev clang libclang-rt-14-dev)
 qt=(qt6-base-dev fonts-urw-base35 xvfb xauth x11-utils xdotool imagemagick)
 win=(g++-mingw-w64-i686 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 icoutils wine wine32:i386 fonts-wine
      libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxinerama1:i386
