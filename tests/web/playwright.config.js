@@ -14,7 +14,8 @@ export default defineConfig({
   use: {
     baseURL: `http://127.0.0.1:${port}/`,
     browserName: "chromium",
-    launchOptions: { executablePath: "/usr/bin/chromium", args: ["--no-sandbox"] },
+    launchOptions: { executablePath: "/usr/bin/chromium", args: ["--no-sandbox", "--disable-background-networking", "--disable-component-update",
+                                                                "--disable-sync", "--disable-quic", "--no-first-run"] },
   },
   webServer: {
     command: `node ../../scripts/serve-web.mjs "${site}" ${port}`,
