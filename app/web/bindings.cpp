@@ -3,10 +3,10 @@
 // the page delivers each notification.
 #include <emscripten/bind.h>
 
-#include "app/qt/form_layout.h"
 #include "app/web/page_facts.h"
 #include "app/web/page_form.h"
-#include "form/command_table.h"
+#include "commands/command_table.h"
+#include "form/form_layout.h"
 
 namespace {
 

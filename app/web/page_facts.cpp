@@ -1,12 +1,9 @@
 #include "app/web/page_facts.h"
 
-#include <string_view>
-
-#include "app/qt/form_layout.h"
 #include "app/web/page_text.h"
-#include "app/web/program_name.h"
-#include "form/about.h"
-#include "form/command_table.h"
+#include "commands/command_table.h"
+#include "form/form_layout.h"
+#include "form/program.h"
 
 using emscripten::val;
 
@@ -23,32 +20,6 @@ val RectOf(const DialogRect& rect) {
   return out;
 }
 
-// Stand-ins until the layout carries these facts itself (form/form_layout.h).
-const char* AccessibleNameOf(const ControlPlace& place) {
-  switch (place.id) {
-    case IDC_BINARY: return "Binary";
-    case IDC_DECIMAL: return "Decimal";
-    case IDC_FIRST_NUMBER: return "First number";
-    case IDC_SECOND_NUMBER: return "Divided by";
-    case IDC_SINGLE_NUMBER: return "Number to factorize or for bits";
-    case IDC_RESULT: return "Result";
-    default: return place.caption;
-  }
-}
-const char* TypedCharactersOf(const ControlPlace& place) {
-  if (place.kind != ControlKind::Field) return nullptr;
-  return place.id == IDC_BINARY ? "01" : "0123456789";
-}
-int MaxTypedOf(const ControlPlace& place) { return place.id == IDC_BINARY ? 32 : 0; }
-ControlId BuddyOf(const LabelPlace& label) {
-  const std::string_view text = label.text;
-  if (text == "Binary:") return IDC_BINARY;
-  if (text == "Decimal:") return IDC_DECIMAL;
-  if (text == "Divided by:") return IDC_SECOND_NUMBER;
-  if (text == "Number to factorize or for bits:") return IDC_SINGLE_NUMBER;
-  return 0;
-}
-
 }  // namespace
 
 val PageLayout() {
@@ -60,9 +31,9 @@ val PageLayout() {
     control.set("kind", place.kind);
     control.set("rect", RectOf(place.rect));
     control.set("caption", TextOrNull(place.caption));
-    control.set("accessibleName", TextOrNull(AccessibleNameOf(place)));
-    control.set("typedCharacters", TextOrNull(TypedCharactersOf(place)));
-    control.set("maxTyped", MaxTypedOf(place));
+    control.set("accessibleName", TextOrNull(place.accessibleName));
+    control.set("typedCharacters", TextOrNull(place.typedCharacters));
+    control.set("maxTyped", place.maxTyped);
     controls.call<void>("push", control);
   }
   val labels = val::array();
@@ -70,7 +41,7 @@ val PageLayout() {
     val label = val::object();
     label.set("text", ToPageText(place.text));
     label.set("rect", RectOf(place.rect));
-    label.set("buddy", BuddyOf(place));
+    label.set("buddy", place.buddy);
     labels.call<void>("push", label);
   }
   val layout = val::object();

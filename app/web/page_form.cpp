@@ -1,7 +1,7 @@
 #include "app/web/page_form.h"
 
 #include "app/web/page_text.h"
-#include "app/web/program_name.h"
+#include "form/program.h"
 
 std::string PageForm::FieldText(ControlId id) const {
   return FromPageText(page_.call<std::string>("fieldText", id));
