@@ -5,6 +5,8 @@
 // by the browser alone, the yardstick. Then what the page loads, file by file.
 //   node tests/web/bench.mjs [SITE_DIR]
 import { spawn } from "node:child_process";
+import { readdirSync, statSync } from "node:fs";
+import { join } from "node:path";
 import { chromium } from "@playwright/test";
 
 const site = process.argv[2] || "../../build/web/site";
@@ -96,6 +98,8 @@ try {
   for (const [file, bytes] of loaded) console.log(`${file.padEnd(24)}${bytes.toLocaleString("en").padStart(10)} B`);
   const total = loaded.reduce((sum, [, bytes]) => sum + bytes, 0);
   console.log(`${"total".padEnd(24)}${total.toLocaleString("en").padStart(10)} B (${(total / 1024).toFixed(1)} KiB)`);
+  const whole = readdirSync(site).reduce((sum, file) => sum + statSync(join(site, file)).size, 0);
+  console.log(`${"whole site, as cached".padEnd(24)}${whole.toLocaleString("en").padStart(10)} B (manifest, icons, service worker too)`);
 } finally {
   await browser.close();
   server.kill();
