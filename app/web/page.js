@@ -73,6 +73,12 @@ for (const label of layout.labels) {
 const size = mapRect({ x: 0, y: 0, width: layout.width, height: layout.height }, units);
 form.style.width = `${size.width}px`;
 form.style.height = `${size.height}px`;
+// A phone narrower than the form sees it whole, scaled down.
+const fitWidth = () => {
+  form.style.zoom = String(Math.min(1, (document.documentElement.clientWidth - 24) / (size.width + 2)));
+};
+fitWidth();
+addEventListener("resize", fitWidth);
 
 const messageBoxes = new MessageBoxes(document.getElementById("message"));
 const shell = new core.PageShell({
