@@ -23,11 +23,18 @@ struct ControlPlace {
   ControlKind kind;
   DialogRect rect;
   const char* caption;  // a button's label; nullptr for a field
+  // What a screen reader calls the control.
+  const char* accessibleName;
+  // The characters typing may put in; nullptr where nothing is typed.
+  const char* typedCharacters;
+  // How many characters typing may put in; 0 = as many as fit the field.
+  int maxTyped;
 };
 
 struct LabelPlace {
   const char* text;
   DialogRect rect;
+  ControlId buddy;  // the field the label names, or 0
 };
 
 inline constexpr int kFormWidth = 263;
@@ -41,25 +48,33 @@ inline constexpr int kResultTabStop = 32;
 
 // In tab order.
 inline constexpr std::array<ControlPlace, 12> kControls{{
-    {IDC_BINARY, "IDC_BINARY", ControlKind::Field, {33, 0, 137, 12}, nullptr},
-    {IDC_DECIMAL, "IDC_DECIMAL", ControlKind::ReadOnlyField, {33, 12, 137, 12}, nullptr},
-    {IDC_FIRST_NUMBER, "IDC_FIRST_NUMBER", ControlKind::Field, {11, 32, 50, 12}, nullptr},
-    {IDC_SECOND_NUMBER, "IDC_SECOND_NUMBER", ControlKind::Field, {104, 32, 51, 12}, nullptr},
-    {IDC_DIVIDE, "IDC_DIVIDE", ControlKind::Button, {158, 32, 50, 9}, "Divide"},
-    {IDC_GCF_LCM, "IDC_GCF_LCM", ControlKind::Button, {211, 32, 50, 9}, "GCF/LCM"},
-    {IDC_SINGLE_NUMBER, "IDC_SINGLE_NUMBER", ControlKind::Field, {103, 47, 52, 12}, nullptr},
+    {IDC_BINARY, "IDC_BINARY", ControlKind::Field, {33, 0, 137, 12}, nullptr, "Binary", "01", 32},
+    {IDC_DECIMAL, "IDC_DECIMAL", ControlKind::ReadOnlyField, {33, 12, 137, 12}, nullptr,
+     "Decimal", nullptr, 0},
+    {IDC_FIRST_NUMBER, "IDC_FIRST_NUMBER", ControlKind::Field, {11, 32, 50, 12}, nullptr,
+     "First number", "0123456789", 0},
+    {IDC_SECOND_NUMBER, "IDC_SECOND_NUMBER", ControlKind::Field, {104, 32, 51, 12}, nullptr,
+     "Divided by", "0123456789", 0},
+    {IDC_DIVIDE, "IDC_DIVIDE", ControlKind::Button, {158, 32, 50, 9}, "Divide", "Divide", nullptr,
+     0},
+    {IDC_GCF_LCM, "IDC_GCF_LCM", ControlKind::Button, {211, 32, 50, 9}, "GCF/LCM", "GCF/LCM",
+     nullptr, 0},
+    {IDC_SINGLE_NUMBER, "IDC_SINGLE_NUMBER", ControlKind::Field, {103, 47, 52, 12}, nullptr,
+     "Number to factorize or for bits", "0123456789", 0},
     {IDC_PRIME_FACTORS, "IDC_PRIME_FACTORS", ControlKind::Button, {158, 47, 50, 9},
-     "Prime Factors"},
-    {IDC_ALL_FACTORS, "IDC_ALL_FACTORS", ControlKind::Button, {211, 47, 50, 9}, "All Factors"},
-    {IDC_BITS, "IDC_BITS", ControlKind::Button, {211, 58, 50, 9}, "Bits"},
-    {IDC_RESULT, "IDC_RESULT", ControlKind::ResultField, {0, 72, 262, 128}, nullptr},
-    {IDC_ABOUT, "IDC_ABOUT", ControlKind::Button, {212, 0, 50, 24}, "About"},
+     "Prime Factors", "Prime Factors", nullptr, 0},
+    {IDC_ALL_FACTORS, "IDC_ALL_FACTORS", ControlKind::Button, {211, 47, 50, 9}, "All Factors",
+     "All Factors", nullptr, 0},
+    {IDC_BITS, "IDC_BITS", ControlKind::Button, {211, 58, 50, 9}, "Bits", "Bits", nullptr, 0},
+    {IDC_RESULT, "IDC_RESULT", ControlKind::ResultField, {0, 72, 262, 128}, nullptr, "Result",
+     nullptr, 0},
+    {IDC_ABOUT, "IDC_ABOUT", ControlKind::Button, {212, 0, 50, 24}, "About", "About", nullptr, 0},
 }};
 
 inline constexpr std::array<LabelPlace, 5> kLabels{{
-    {"Binary:", {2, 0, 24, 8}},
-    {"Decimal:", {2, 12, 29, 8}},
-    {"Divided by:", {65, 32, 36, 8}},
-    {"Number to factorize or for bits:", {5, 47, 98, 8}},
-    {"Result for Divide/GCF/LCM/Prime factors/All factors/Bits:", {3, 62, 192, 8}},
+    {"Binary:", {2, 0, 24, 8}, IDC_BINARY},
+    {"Decimal:", {2, 12, 29, 8}, IDC_DECIMAL},
+    {"Divided by:", {65, 32, 36, 8}, IDC_SECOND_NUMBER},
+    {"Number to factorize or for bits:", {5, 47, 98, 8}, IDC_SINGLE_NUMBER},
+    {"Result for Divide/GCF/LCM/Prime factors/All factors/Bits:", {3, 62, 192, 8}, IDC_RESULT},
 }};
