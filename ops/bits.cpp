@@ -4,7 +4,6 @@
 #include <cstring>
 #include <vector>
 
-#include "form/control_ids.h"
 #include "ops/decimal_power.h"
 #include "ops/number_text.h"
 
@@ -82,7 +81,3 @@ std::string FindBitCombinations(int32_t n) {
   return text;
 }
 
-void HandleBits(Form& form) {
-  const auto n = static_cast<int32_t>(form.GetDlgItemInt(IDC_SINGLE_NUMBER, Reading::Signed));
-  form.SetDlgItemText(IDC_RESULT, FindBitCombinations(n));
-}

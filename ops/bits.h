@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "form/form.h"
-
 // Inputs above this, taken unsigned (every negative one too), are refused.
 inline constexpr uint32_t kMostBits = 262'144;
 
@@ -15,6 +13,3 @@ inline constexpr uint32_t kMostBits = 262'144;
 // heading stands with no digits after it.
 std::string FindBitCombinations(int32_t n);
 
-// Reads n signed from the single-number field and writes its text, however
-// long, to the result field in one write.
-void HandleBits(Form& form);

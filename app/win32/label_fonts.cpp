@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/qt/form_layout.h"
+#include "form/form_layout.h"
 #include "app/win32/framework/wide_text.h"
 #include "app/win32/label_windows.h"
 

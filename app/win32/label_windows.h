@@ -2,7 +2,7 @@
 // so each is found by its text among the dialog's static controls.
 #pragma once
 
-#include "app/qt/form_layout.h"
+#include "form/form_layout.h"
 #include "app/win32/framework/windows_api.h"
 
 // The static control showing label's text, or nullptr.

@@ -4,7 +4,7 @@
 #include "app/win32/framework/win_app.h"
 #include "app/win32/icon_placement.h"
 #include "app/win32/typing_filter.h"
-#include "form/command_table.h"
+#include "commands/command_table.h"
 #include "res/resource_ids.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "app/win32/accessible_names.h"
 #include "app/win32/framework/dialog.h"
 #include "app/win32/label_fonts.h"
-#include "form/numbers_dlg.h"
+#include "commands/numbers_dlg.h"
 
 class CNumbersDlgWnd : public CDialog {
  public:

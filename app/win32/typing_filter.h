@@ -5,7 +5,7 @@
 // short as well.
 #pragma once
 
-#include "app/qt/form_layout.h"
+#include "form/form_layout.h"
 #include "app/win32/framework/windows_api.h"
 
 // Filters what is typed into field from now until it goes. place stays.

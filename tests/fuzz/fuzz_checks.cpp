@@ -25,15 +25,6 @@ void Expect(bool holds, const char* what) {
   if (!holds) Fail(what);
 }
 
-const FuzzCommand kCommands[] = {
-    {"binary", {IDC_BINARY}, IDC_BINARY, Notification::TextChanged, IDC_DECIMAL},
-    {"divide", {IDC_FIRST_NUMBER, IDC_SECOND_NUMBER}, IDC_DIVIDE, Notification::Clicked, IDC_RESULT},
-    {"gcf_lcm", {IDC_FIRST_NUMBER, IDC_SECOND_NUMBER}, IDC_GCF_LCM, Notification::Clicked, IDC_RESULT},
-    {"prime_factors", {IDC_SINGLE_NUMBER}, IDC_PRIME_FACTORS, Notification::Clicked, IDC_RESULT},
-    {"all_factors", {IDC_SINGLE_NUMBER}, IDC_ALL_FACTORS, Notification::Clicked, IDC_RESULT},
-    {"bits", {IDC_SINGLE_NUMBER}, IDC_BITS, Notification::Clicked, IDC_RESULT},
-};
-
 int32_t SignedField(const MemoryForm& form, ControlId id) {
   return static_cast<int32_t>(ReadFieldNumber(form.FieldText(id), Reading::Signed));
 }
@@ -105,16 +96,28 @@ void CheckPrimeFactors(const MemoryForm& before, const MemoryForm& after) {
   }
 }
 
+// Sized so that the whole bounded run takes about half a minute: a fuzzed
+// division is checked against the literal one, and a bits text against the
+// digit register where n is small.
+constexpr FuzzPlan kPlans[] = {
+    {IDC_BINARY, 100000, CheckBinary},          {IDC_DIVIDE, 20000, CheckDivide},
+    {IDC_GCF_LCM, 30000, CheckGcfLcm},          {IDC_PRIME_FACTORS, 30000, CheckPrimeFactors},
+    {IDC_ALL_FACTORS, 30000, CheckAllFactors},  {IDC_BITS, 1500, CheckBits},
+};
+
 }  // namespace
 
-const FuzzCommand& FuzzCommandNumber(int number) { return kCommands[number]; }
+const FuzzPlan* FuzzPlanOf(const Command& command) {
+  for (const FuzzPlan& plan : kPlans) {
+    if (plan.source == command.source) return &plan;
+  }
+  return nullptr;
+}
 
-void CheckRun(const FuzzCommand& command, const MemoryForm& before, const MemoryForm& after) {
+void CheckRun(const Command& command, const MemoryForm& before, const MemoryForm& after) {
   Expect(after.WaitDepth() == 0, "the busy pointer is back");
-  for (const ControlId id : command.fields) {
-    if (id != command.output) {
-      Expect(after.FieldText(id) == before.FieldText(id), "input fields keep their text");
-    }
+  for (const CommandField& field : command.fields) {
+    Expect(after.FieldText(field.id) == before.FieldText(field.id), "input fields keep their text");
   }
   bool wroteOutput = false;
   for (const MemoryForm::Event& event : after.Events()) {
@@ -125,10 +128,5 @@ void CheckRun(const FuzzCommand& command, const MemoryForm& before, const Memory
   }
   Expect(wroteOutput, "the output field is written");
 
-  if (command.source == IDC_BINARY) CheckBinary(before, after);
-  if (command.source == IDC_DIVIDE) CheckDivide(before, after);
-  if (command.source == IDC_BITS) CheckBits(before, after);
-  if (command.source == IDC_GCF_LCM) CheckGcfLcm(before, after);
-  if (command.source == IDC_ALL_FACTORS) CheckAllFactors(before, after);
-  if (command.source == IDC_PRIME_FACTORS) CheckPrimeFactors(before, after);
+  FuzzPlanOf(command)->check(before, after);
 }

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/qt/form_layout.h"
+#include "form/form_layout.h"
 #include "app/win32/framework/wide_text.h"
 #include "app/win32/framework/windows_api.h"
-#include "form/about.h"
+#include "form/program.h"
 #include "res/resource_ids.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <utility>
 
-#include "app/qt/form_layout.h"
+#include "form/form_layout.h"
 #include "app/win32/accessible_names.h"
 #include "app/win32/framework/win_app.h"
 #include "app/win32/framework/wide_text.h"
