@@ -33,7 +33,7 @@ struct Command {
 
 namespace command_fields {
 inline constexpr CommandField kBinary[] = {
-    {IDC_BINARY, "TEXT", "the Binary field's text: its last 32 characters weigh 1 where they are 1"}};
+    {IDC_BINARY, "TEXT", "binary digits; the last 32 count, and a character other than 1 weighs 0"}};
 inline constexpr CommandField kDivision[] = {
     {IDC_FIRST_NUMBER, "FIRST", "a whole number from 0 to 4,294,967,295"},
     {IDC_SECOND_NUMBER, "SECOND", "a whole number from 1 to 4,294,967,295"}};
@@ -52,7 +52,7 @@ inline constexpr std::array<Command, 7> kCommandTable{{
      &CNumbersDlg::OnChangeBinary},
     {"divide", "long division of FIRST by SECOND, the repeating block marked", IDC_DIVIDE,
      Notification::Clicked, command_fields::kDivision, IDC_RESULT, &CNumbersDlg::OnDivide},
-    {"gcf-lcm", "greatest common factor and least common multiple of FIRST and SECOND",
+    {"gcf-lcm", "greatest common factor and least common multiple",
      IDC_GCF_LCM, Notification::Clicked, command_fields::kPair, IDC_RESULT,
      &CNumbersDlg::OnGcfLcm},
     {"prime-factors", "prime factorization of NUMBER", IDC_PRIME_FACTORS, Notification::Clicked,

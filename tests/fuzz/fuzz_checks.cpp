@@ -29,6 +29,12 @@ int32_t SignedField(const MemoryForm& form, ControlId id) {
   return static_cast<int32_t>(ReadFieldNumber(form.FieldText(id), Reading::Signed));
 }
 
+bool OutOfRange(const MemoryForm& form, ControlId id, Reading reading) {
+  return IsOutOfRange(form.FieldText(id), reading);
+}
+
+constexpr const char* kSignedRefusal = "Invalid Input, Numbers from -2,147,483,647 to 2,147,483,647 only";
+
 void CheckBinary(const MemoryForm& before, const MemoryForm& after) {
   // The conversion bit by bit, straight from the first 99 characters.
   std::string text = before.FieldText(IDC_BINARY).substr(0, 99);
@@ -43,8 +49,12 @@ void CheckBinary(const MemoryForm& before, const MemoryForm& after) {
 void CheckDivide(const MemoryForm& before, const MemoryForm& after) {
   const uint32_t dividend = ReadFieldNumber(before.FieldText(IDC_FIRST_NUMBER), Reading::Unsigned);
   const uint32_t divisor = ReadFieldNumber(before.FieldText(IDC_SECOND_NUMBER), Reading::Unsigned);
+  const bool refused = OutOfRange(before, IDC_FIRST_NUMBER, Reading::Unsigned) ||
+                       OutOfRange(before, IDC_SECOND_NUMBER, Reading::Unsigned);
   const std::string expected =
-      divisor == 0 ? std::string(kDivideByZeroText) : DivideLiterallyWithLookup(dividend, divisor);
+      refused        ? std::string("Invalid Input, Numbers from 0 to 4,294,967,295 only")
+      : divisor == 0 ? std::string(kDivideByZeroText)
+                     : DivideLiterallyWithLookup(dividend, divisor);
   Expect(after.FieldText(IDC_RESULT) == expected, "the division matches the literal one");
 }
 
@@ -53,7 +63,11 @@ void CheckBits(const MemoryForm& before, const MemoryForm& after) {
   const std::string& text = after.FieldText(IDC_RESULT);
   // The digit register grows with the square of n: past a few thousand bits it
   // is too slow to run per input, and the whole range is the unit tests' job.
-  if (n <= 3000) {
+  if (OutOfRange(before, IDC_SINGLE_NUMBER, Reading::Signed)) {
+    Expect(text.ends_with(" is too large, max input is 262,144\r\n"), "an unreadable n is refused");
+  } else if (n == 0) {
+    Expect(text.ends_with("The result of 0 Bits is:\r\n\r\n1"), "2 to the power 0 is 1");
+  } else if (n <= 3000) {
     Expect(text == FindBitCombinationsLiterally(n), "the bits text matches the digit register");
   } else {
     Expect(text.size() > 164 && text.back() != ',', "a long bits text ends in a digit");
@@ -73,8 +87,10 @@ void CheckGcfLcm(const MemoryForm& before, const MemoryForm& after) {
   for (const MemoryForm::Event& event : after.Events()) {
     boxShown = boxShown || event.kind == MemoryForm::EventKind::MessageBox;
   }
-  Expect(boxShown == (first == 0 || second == 0), "only a zero is refused");
-  if (FitsTheLiteralTable(first) && FitsTheLiteralTable(second)) {
+  const bool outOfRange = OutOfRange(before, IDC_FIRST_NUMBER, Reading::Signed) ||
+                          OutOfRange(before, IDC_SECOND_NUMBER, Reading::Signed);
+  Expect(boxShown == (outOfRange || first == 0 || second == 0), "only a zero or a range is refused");
+  if (!boxShown && FitsTheLiteralTable(first) && FitsTheLiteralTable(second)) {
     Expect(after.FieldText(IDC_RESULT) == reference::WriteGcfLcm(first, second),
            "GCF/LCM matches the literal one");
   }
@@ -82,7 +98,9 @@ void CheckGcfLcm(const MemoryForm& before, const MemoryForm& after) {
 
 void CheckAllFactors(const MemoryForm& before, const MemoryForm& after) {
   const int32_t n = SignedField(before, IDC_SINGLE_NUMBER);
-  if (n == 0 || FitsTheLiteralTable(n)) {
+  if (OutOfRange(before, IDC_SINGLE_NUMBER, Reading::Signed)) {
+    Expect(after.FieldText(IDC_RESULT) == kSignedRefusal, "all factors refuse the range");
+  } else if (n == 0 || FitsTheLiteralTable(n)) {
     Expect(after.FieldText(IDC_RESULT) == reference::WriteAllFactors(n),
            "all factors match the literal listing");
   }
@@ -90,7 +108,9 @@ void CheckAllFactors(const MemoryForm& before, const MemoryForm& after) {
 
 void CheckPrimeFactors(const MemoryForm& before, const MemoryForm& after) {
   const int32_t n = SignedField(before, IDC_SINGLE_NUMBER);
-  if (n >= 0) {
+  if (OutOfRange(before, IDC_SINGLE_NUMBER, Reading::Signed)) {
+    Expect(after.FieldText(IDC_RESULT) == kSignedRefusal, "prime factors refuse the range");
+  } else if (n >= 0) {
     Expect(after.FieldText(IDC_RESULT) == reference::WritePrimeFactorization(n),
            "the prime factorization matches the literal one");
   }
