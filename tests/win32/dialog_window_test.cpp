@@ -205,9 +205,10 @@ TEST_F(NumbersDialogWindow, NamesEveryControlAndPutsEachLabelJustBeforeItsField)
       focus = GetNextDlgTabItem(window, focus, FALSE);
     }
 
-    // What a screen reader asks for. Where the system keeps annotations, the
-    // names above; Wine keeps none and names a field after the nearest label
-    // before it, which for the first number is "Decimal:".
+    // What a screen reader asks for: names and read-only states. Where the
+    // system keeps annotations, the names above; Wine keeps none and names a
+    // field after the nearest label before it, which for the first number is
+    // "Decimal:".
     IAccPropServices* services = nullptr;
     CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                      reinterpret_cast<void**>(&services));
@@ -235,6 +236,9 @@ TEST_F(NumbersDialogWindow, NamesEveryControlAndPutsEachLabelJustBeforeItsField)
       BSTR heard = nullptr;
       accessible->get_accName(self, &heard);
       EXPECT_EQ(std::wstring(heard != nullptr ? heard : L""), name) << id;
+      VARIANT state{};
+      accessible->get_accState(self, &state);
+      EXPECT_EQ((state.lVal & STATE_SYSTEM_READONLY) != 0, id == IDC_DECIMAL || id == IDC_RESULT);
       SysFreeString(heard);
       accessible->Release();
     }
