@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Draws docs/numbrel-windows.png: the Windows program under Wine, in a virtual
-# desktop on a virtual X screen, with 101010 in Binary and 22 divided by 7.
+# desktop on a virtual X screen, with 101010 in Binary and 22 divided by 7
+# typed in through xdotool.
 #   scripts/screenshot-windows.sh [OUT.png]
 # Builds the windows preset first. Uses a Wine prefix of its own, made afresh
 # and removed afterwards, with real fonts and a face for "Bookman Old Style".
@@ -9,9 +10,8 @@ cd "$(dirname "$0")/.."
 out=${1:-docs/numbrel-windows.png}
 
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target EzosNumbrel numbrel_win32_example
+cmake --build --preset windows --target EzosNumbrel
 program=$PWD/build/windows/app/win32/EzosNumbrel.exe
-example=$PWD/build/windows/tests/win32/numbrel_win32_example.exe
 
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C
@@ -34,13 +34,21 @@ wine reg add 'HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug' /v
 # Without these the caption buttons show as letters.
 cp /usr/share/wine/fonts/*.ttf "\$WINEPREFIX/drive_c/windows/Fonts/"
 wine reg add 'HKCU\\Software\\Wine\\Fonts\\Replacements' /v 'Bookman Old Style' /d 'URW Bookman' /f >/dev/null
-wine explorer /desktop=Numbrel,640x480 "$example" "\$(winepath -w "$program")" &
+wine explorer /desktop=Numbrel,640x480 "$program" &
 for _ in \$(seq 100); do
   if xdotool search --name 'Numbrel' >/dev/null 2>&1; then break; fi
   sleep 0.2
 done
-# Time for the example to be typed in and the dialog to be painted.
-sleep 5
+# Time for the dialog to start; then the example typed in as a user would:
+# Binary has the focus, Tab goes through the form's order, Enter on the
+# focused Divide presses it, and the focus goes back to Binary.
+sleep 3
+xdotool search --name 'Numbrel' windowfocus --sync
+xdotool type --delay 50 101010
+xdotool key Tab Tab; xdotool type --delay 50 22
+xdotool key Tab; xdotool type --delay 50 7
+xdotool key Tab Return shift+Tab shift+Tab shift+Tab shift+Tab
+sleep 2
 "$import" -window root "$work/screen.png"
 SHOOT
 xvfb-run -a -s "-screen 0 800x600x24" bash "$work/shoot.sh"

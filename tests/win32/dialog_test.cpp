@@ -1,116 +1,87 @@
 // EzosNumbrel.exe started under Wine and driven from this second program as a
-// user would: texts put into its fields, buttons pressed, keys sent, its
-// message boxes read and dismissed. What the window shows is compared with
-// what the core computes from the same fields. Texts are Windows-1252 here.
-//   numbrel_win32_dialog_tests [gtest flags] PATH-OF-EzosNumbrel.exe
+// user would: texts put into its fields, buttons and keys pressed, its message
+// boxes read and dismissed. The window must show what the core computes from
+// the same actions: the texts' way through the real window is under test, not
+// the arithmetic. Texts are Windows-1252 here.
+//   NUMBREL_PROGRAM=Z:/PATH/OF/EzosNumbrel.exe numbrel_win32_dialog_tests
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <functional>
+#include <cstdlib>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/win32/framework/wide_text.h"
 #include "app/win32/framework/windows_api.h"
-#include "form/program.h"
 #include "commands/command_table.h"
 #include "form/memory_form.h"
+#include "form/program.h"
 
 namespace {
 
-// In Windows form: Wine shows the host's file system as drive Z:.
-std::wstring programPath;
 // Long enough for a slow first start of Wine, and for the longest operation.
 constexpr DWORD kPatience = 30000;
 constexpr ControlId kFields[] = {IDC_BINARY,        IDC_DECIMAL,       IDC_FIRST_NUMBER,
                                  IDC_SECOND_NUMBER, IDC_SINGLE_NUMBER, IDC_RESULT};
 using Screen = std::map<ControlId, std::string>;
 
-struct Box {
-  std::string caption, text;
-  bool operator==(const Box&) const = default;
-};
-
+// The condition's first true value, or its last false one after milliseconds.
 template <class Condition>
-bool WaitUntil(Condition condition, DWORD milliseconds = kPatience) {
-  for (DWORD waited = 0; !condition(); waited += 20) {
-    if (waited >= milliseconds) return false;
+auto WaitUntil(Condition condition, DWORD milliseconds = kPatience) {
+  for (DWORD waited = 0;; waited += 20) {
+    if (const auto value = condition(); value || waited >= milliseconds) return value;
     Sleep(20);
   }
-  return true;
-}
-
-// Sent across the process boundary; a hung program fails the test instead of
-// holding it.
-LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kPatience, &result)) {
-    ADD_FAILURE() << "message " << message << " not answered in time";
-  }
-  return static_cast<LRESULT>(result);
 }
 
 std::string TextOf(HWND window) {
-  std::wstring text(static_cast<std::size_t>(Send(window, WM_GETTEXTLENGTH)) + 1, L'\0');
+  std::wstring text(static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                    L'\0');
   text.resize(static_cast<std::size_t>(
-      Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+      SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
   return Cp1252OfWide(text);
 }
 
-// A message box's text is its static control 0xFFFF.
-Box BoxOf(HWND box) { return {TextOf(box), TextOf(GetDlgItem(box, 0xFFFF))}; }
+// The program's dialog, or a message box it shows, by its caption.
+HWND WaitForDialog(const std::string& caption) {
+  return WaitUntil([&] { return FindWindowW(L"#32770", WideOfCp1252(caption).c_str()); });
+}
 
-struct Search {
-  DWORD processId;
-  HWND owner;
-  HWND found;
-};
-
-BOOL CALLBACK Inspect(HWND window, LPARAM searching) {
-  auto& search = *reinterpret_cast<Search*>(searching);
-  DWORD processId = 0;
-  GetWindowThreadProcessId(window, &processId);
-  wchar_t name[16] = {};
-  GetClassNameW(window, name, 16);
-  if (processId != search.processId || std::wstring_view(name) != L"#32770" ||
-      GetWindow(window, GW_OWNER) != search.owner) {
-    return TRUE;
-  }
-  search.found = window;
-  return FALSE;
+// The text of the message box of that caption, once it has been dismissed.
+std::string DismissBox(const std::string& caption) {
+  const HWND box = WaitForDialog(caption);
+  if (box == nullptr) return "no box captioned " + caption;
+  const std::string text = TextOf(GetDlgItem(box, 0xFFFF));  // the box's static text
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  WaitUntil([&] { return !IsWindow(box); });
+  return text;
 }
 
 class RunningProgram {
  public:
   // Starts the program and waits until its dialog has finished its start.
   RunningProgram() {
+    // In Windows form: Wine shows the host's files as drive Z:.
+    const std::wstring path = WideOfCp1252(std::getenv("NUMBREL_PROGRAM"));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::wstring commandLine = L"\"" + programPath + L"\"";
-    if (!CreateProcessW(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                        nullptr, nullptr, &startup, &process_)) {
+    if (!CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
       ADD_FAILURE() << "cannot start the program, error " << GetLastError();
       return;
     }
-    WaitUntil([this] {
-      dialog_ = DialogOwnedBy(nullptr);
-      return dialog_ != nullptr || WaitForExit(0).has_value();
-    });
-    if (dialog_ != nullptr) Send(dialog_, WM_NULL);
+    dialog_ = WaitForDialog(kProgramTitle);
+    if (dialog_ != nullptr) SendMessageW(dialog_, WM_NULL, 0, 0);
   }
   ~RunningProgram() {
     if (process_.hProcess == nullptr) return;
-    if (!WaitForExit(0)) TerminateProcess(process_.hProcess, 99);
+    if (ExitCode(0) == STILL_ACTIVE) TerminateProcess(process_.hProcess, 99);
     WaitForSingleObject(process_.hProcess, kPatience);
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
   }
-  RunningProgram(const RunningProgram&) = delete;
-  RunningProgram& operator=(const RunningProgram&) = delete;
 
   HWND Dialog() const { return dialog_; }
   HWND Item(int id) const { return GetDlgItem(dialog_, id); }
@@ -119,220 +90,104 @@ class RunningProgram {
     for (const ControlId id : kFields) screen[id] = TextOf(Item(id));
     return screen;
   }
-  // The edit control has reported the change (EN_CHANGE) when this returns.
+  // A paste: the edit control has reported the change (EN_CHANGE) when this returns.
   void SetText(int id, std::string_view text) {
-    Send(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideOfCp1252(text).c_str()));
+    SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideOfCp1252(text).c_str()));
   }
   // Posted, not sent: a box the button opens must not hold up this side.
   void Press(int id) const { PostMessageW(Item(id), BM_CLICK, 0, 0); }
-  // The message box the dialog shows, once it is there.
-  HWND WaitForBox() const {
-    HWND box = nullptr;
-    WaitUntil([&] { return (box = DialogOwnedBy(dialog_)) != nullptr; });
-    return box;
+  // Moves the keyboard focus there as Tab would; the key then goes through
+  // the dialog's keyboard handling, down and up.
+  void PressKeyIn(int id, WORD key) {
+    SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+    PostMessageW(Item(id), WM_KEYDOWN, key, 1);
+    PostMessageW(Item(id), WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
   }
-  static bool Dismiss(HWND box) {
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    return WaitUntil([&] { return !IsWindow(box); });
-  }
-  // Moves the keyboard focus onto the item the way Tab would.
-  void Focus(int id) { Send(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE); }
-  HWND Focused() const {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(dialog_, nullptr), &info) ? info.hwndFocus
-                                                                               : nullptr;
-  }
-  // Down and up in the focused window, through the dialog's keyboard handling.
-  void PressKey(WORD key) const {
-    const HWND target = Focused() != nullptr ? Focused() : dialog_;
-    PostMessageW(target, WM_KEYDOWN, key, 1);
-    PostMessageW(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
-  }
-  std::optional<DWORD> WaitForExit(DWORD milliseconds) const {
+  // STILL_ACTIVE while it runs.
+  DWORD ExitCode(DWORD waitMilliseconds) const {
     DWORD code = 0;
-    if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) return std::nullopt;
+    WaitForSingleObject(process_.hProcess, waitMilliseconds);
     GetExitCodeProcess(process_.hProcess, &code);
     return code;
   }
 
  private:
-  HWND DialogOwnedBy(HWND owner) const {
-    Search search{process_.dwProcessId, owner, nullptr};
-    EnumWindows(&Inspect, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-  }
-
   PROCESS_INFORMATION process_{};
   HWND dialog_ = nullptr;
 };
 
-TEST(Program, StartsCentredWithEmptyFieldsAndEndsByEscapeOrTheCloseBox) {
-  const std::pair<const char*, std::function<void(RunningProgram&)>> endings[] = {
-      {"Escape", [](RunningProgram& program) { program.PressKey(VK_ESCAPE); }},
-      {"the close box",
-       [](RunningProgram& program) {
-         PostMessageW(program.Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
-       }},
-  };
-  for (const auto& [name, end] : endings) {
-    SCOPED_TRACE(name);
-    RunningProgram program;
-    ASSERT_NE(program.Dialog(), nullptr);
-    EXPECT_EQ(TextOf(program.Dialog()), "Ezo's Numbrel V1.1");
-    for (const auto& [id, text] : program.Fields()) EXPECT_EQ(text, "") << "field " << id;
-    EXPECT_EQ(program.Focused(), program.Item(IDC_BINARY));
-    // Wine leaves a dialog at 0, 0: the program centres it itself.
-    RECT window;
-    GetWindowRect(program.Dialog(), &window);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(program.Dialog(), MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& area = monitor.rcWork;
-    EXPECT_NEAR(window.left - area.left, area.right - window.right, 1);
-    EXPECT_NEAR(window.top - area.top, area.bottom - window.bottom, 1);
-    EXPECT_GT(window.left, area.left);
+struct Action {
+  const char* name;
+  ControlId enterIn;  // Enter there first: nothing happens in a field, a button is pressed
+  ControlId button;   // then pressed, unless Enter pressed it
+  std::vector<std::pair<ControlId, std::string>> pasted;
+};
 
-    end(program);
-    EXPECT_EQ(program.WaitForExit(10000), std::optional<DWORD>(0));
-  }
-}
+// Every command once; Enter once in each field.
+const Action kActions[] = {
+    {"Divide", IDC_SECOND_NUMBER, IDC_DIVIDE, {{IDC_FIRST_NUMBER, "1"}, {IDC_SECOND_NUMBER, "7"}}},
+    {"GcfLcm", IDC_FIRST_NUMBER, IDC_GCF_LCM,
+     {{IDC_FIRST_NUMBER, "6"}, {IDC_SECOND_NUMBER, "4"}}},
+    {"GcfLcmZero", IDC_GCF_LCM, IDC_GCF_LCM, {{IDC_FIRST_NUMBER, "0"}, {IDC_SECOND_NUMBER, "5"}}},
+    {"PrimeFactors", IDC_SINGLE_NUMBER, IDC_PRIME_FACTORS, {{IDC_SINGLE_NUMBER, "360"}}},
+    {"AllFactors", IDC_RESULT, IDC_ALL_FACTORS, {{IDC_SINGLE_NUMBER, "12"}}},
+    {"Bits", IDC_DECIMAL, IDC_BITS, {{IDC_SINGLE_NUMBER, "10"}}},
+    {"BinaryThenAbout", IDC_BINARY, IDC_ABOUT, {{IDC_BINARY, "101"}, {IDC_FIRST_NUMBER, "22"}}},
+};
 
-class CalculatorWindow : public testing::Test {
+// One program for every case: it starts centred (Wine leaves a dialog at 0, 0:
+// the program centres it itself) with empty fields and the focus in Binary,
+// and Escape in a field ends it.
+class Calculator : public testing::TestWithParam<Action> {
  protected:
-  static void SetUpTestSuite() { program_ = std::make_unique<RunningProgram>(); }
+  static void SetUpTestSuite() {
+    program_ = std::make_unique<RunningProgram>();
+    ASSERT_NE(program_->Dialog(), nullptr);
+    RECT window, area;
+    GetWindowRect(program_->Dialog(), &window);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    EXPECT_NEAR(window.left + window.right, area.left + area.right, 1);
+    EXPECT_NEAR(window.top + window.bottom, area.top + area.bottom, 1);
+    GUITHREADINFO focus{};
+    focus.cbSize = sizeof focus;
+    GetGUIThreadInfo(GetWindowThreadProcessId(program_->Dialog(), nullptr), &focus);
+    EXPECT_EQ(focus.hwndFocus, program_->Item(IDC_BINARY));
+    for (const auto& [id, text] : program_->Fields()) EXPECT_EQ(text, "") << "field " << id;
+  }
   static void TearDownTestSuite() {
-    PostMessageW(program_->Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_EQ(program_->WaitForExit(10000), std::optional<DWORD>(0));
+    program_->PressKeyIn(IDC_FIRST_NUMBER, VK_ESCAPE);
+    EXPECT_EQ(program_->ExitCode(10000), 0u);
     program_.reset();
   }
-  void SetUp() override { ASSERT_NE(program_->Dialog(), nullptr); }
-
-  static std::unique_ptr<RunningProgram> program_;
+  static inline std::unique_ptr<RunningProgram> program_;
 };
 
-std::unique_ptr<RunningProgram> CalculatorWindow::program_;
-
-TEST_F(CalculatorWindow, ShowsTheDecimalValueOfBinaryAfterEveryChange) {
-  const std::pair<std::string, const char*> cases[] = {
-      {"101", "5"},
-      {"", "0"},
-      {"12", "2"},
-      {std::string(32, '1'), "4294967295"},
-      // Only the first 99 characters are read.
-      {std::string(99, '1') + std::string(51, '0'), "4294967295"},
-  };
-  for (const auto& [binary, decimal] : cases) {
-    SCOPED_TRACE("Binary \"" + binary + "\"");
-    program_->SetText(IDC_BINARY, binary);
-    EXPECT_EQ(TextOf(program_->Item(IDC_DECIMAL)), decimal);
+TEST_P(Calculator, ShowsWhatTheCoreComputes) {
+  const Action& c = GetParam();
+  for (const ControlId id : kFields) program_->SetText(id, "");
+  MemoryForm core;
+  CNumbersDlg handlers(core);
+  for (const auto& [id, text] : c.pasted) {
+    program_->SetText(id, text);
+    core.Type(id, text);
+    DispatchCommand(handlers, id, Notification::TextChanged);
   }
-}
-
-struct ButtonCase {
-  const char* name;
-  std::vector<std::pair<ControlId, std::string>> inputs;
-  ControlId button;
-};
-
-const ButtonCase kButtons[] = {
-    {"22 / 7", {{IDC_FIRST_NUMBER, "22"}, {IDC_SECOND_NUMBER, "7"}}, IDC_DIVIDE},
-    // 10,017 bytes, more than the result buffer of the other operations hold.
-    // Wine's multi-line edit control lays out one long paragraph in time that
-    // grows faster than its square (about 4 s here at 10,000 characters, 25 s
-    // at 20,000), so the longer texts stay out of this suite.
-    {"1 / 19997", {{IDC_FIRST_NUMBER, "1"}, {IDC_SECOND_NUMBER, "19997"}}, IDC_DIVIDE},
-    {"GCF/LCM 12, 18", {{IDC_FIRST_NUMBER, "12"}, {IDC_SECOND_NUMBER, "18"}}, IDC_GCF_LCM},
-    {"GCF/LCM 0, 5 refused", {{IDC_FIRST_NUMBER, "0"}, {IDC_SECOND_NUMBER, "5"}}, IDC_GCF_LCM},
-    {"Prime Factors 360", {{IDC_SINGLE_NUMBER, "360"}}, IDC_PRIME_FACTORS},
-    {"All Factors of pasted \"   12abc\"", {{IDC_SINGLE_NUMBER, "   12abc"}}, IDC_ALL_FACTORS},
-    {"Bits 10", {{IDC_SINGLE_NUMBER, "10"}}, IDC_BITS},
-    {"About", {{IDC_BINARY, "11"}, {IDC_FIRST_NUMBER, "22"}, {IDC_SINGLE_NUMBER, "12"}}, IDC_ABOUT},
-};
-
-// Each case starts from the result the one before left, which it must replace
-// or, for About, keep.
-TEST_F(CalculatorWindow, EveryButtonShowsWhatTheCoreComputesFromTheSameFields) {
-  for (const ButtonCase& c : kButtons) {
-    SCOPED_TRACE(c.name);
-    for (const ControlId id : {IDC_BINARY, IDC_FIRST_NUMBER, IDC_SECOND_NUMBER, IDC_SINGLE_NUMBER}) {
-      program_->SetText(id, "");
+  program_->PressKeyIn(c.enterIn, VK_RETURN);
+  if (c.button != c.enterIn) program_->Press(c.button);
+  DispatchCommand(handlers, c.button, Notification::Clicked);
+  for (const MemoryForm::Event& event : core.Events()) {
+    // A box without a caption of its own shows the program's file name.
+    if (event.kind == MemoryForm::EventKind::MessageBox) {
+      EXPECT_EQ(DismissBox(event.caption.value_or("EzosNumbrel")), event.text);
     }
-    for (const auto& [id, text] : c.inputs) program_->SetText(id, text);
-    program_->SetText(IDC_DECIMAL, "");
-
-    MemoryForm core;
-    for (const auto& [id, text] : program_->Fields()) core.Type(id, text);
-    CNumbersDlg handlers(core);
-    DispatchCommand(handlers, c.button, Notification::Clicked);
-    std::optional<Box> coreBox;
-    for (const MemoryForm::Event& event : core.Events()) {
-      // A box without a caption of its own shows the program's name.
-      if (event.kind == MemoryForm::EventKind::MessageBox) {
-        coreBox = Box{event.caption.value_or("EzosNumbrel"), event.text};
-      }
-    }
-
-    if (coreBox.has_value()) {
-      program_->Press(c.button);
-      const HWND box = program_->WaitForBox();
-      ASSERT_NE(box, nullptr) << "no message box";
-      EXPECT_EQ(BoxOf(box), *coreBox);
-      ASSERT_TRUE(RunningProgram::Dismiss(box));
-    } else {
-      Send(program_->Item(c.button), BM_CLICK);
-    }
-    Screen expected;
-    for (const ControlId id : kFields) expected[id] = core.FieldText(id);
-    EXPECT_EQ(program_->Fields(), expected);
   }
+  Screen expected;
+  for (const ControlId id : kFields) expected[id] = core.FieldText(id);
+  WaitUntil([&] { return program_->Fields() == expected; }, 5000);
+  EXPECT_EQ(program_->Fields(), expected);
 }
 
-// Enter on a button presses it; in a field it does nothing, and it never ends
-// the program.
-TEST_F(CalculatorWindow, EnterPressesAFocusedButtonAndLeavesEveryFieldAlone) {
-  program_->SetText(IDC_RESULT, "line one\r\nline two");
-  program_->SetText(IDC_FIRST_NUMBER, "22");
-  for (const ControlId focus : {IDC_ABOUT, IDC_RESULT, IDC_BINARY, IDC_FIRST_NUMBER,
-                                IDC_SECOND_NUMBER, IDC_SINGLE_NUMBER, IDC_DECIMAL}) {
-    SCOPED_TRACE(focus);
-    program_->Focus(focus);
-    ASSERT_EQ(program_->Focused(), program_->Item(focus));
-    program_->PressKey(VK_RETURN);
-    // Queued behind the key: once its box is up, the key is done.
-    if (focus != IDC_ABOUT) program_->Press(IDC_ABOUT);
-    const HWND box = program_->WaitForBox();
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(BoxOf(box).caption, kAboutCaption);
-    ASSERT_TRUE(RunningProgram::Dismiss(box));
-  }
-  EXPECT_EQ(program_->WaitForExit(0), std::nullopt);
-  EXPECT_EQ(TextOf(program_->Item(IDC_RESULT)), "line one\r\nline two");
-  EXPECT_EQ(TextOf(program_->Item(IDC_FIRST_NUMBER)), "22");
-}
-
-TEST_F(CalculatorWindow, MinimizesAndComesBack) {
-  const HWND dialog = program_->Dialog();
-  PostMessageW(dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  EXPECT_TRUE(WaitUntil([&] { return IsIconic(dialog); }, 5000));
-  // Painting while minimized takes the icon-drawing path.
-  RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  PostMessageW(dialog, WM_SYSCOMMAND, SC_RESTORE, 0);
-  EXPECT_TRUE(WaitUntil([&] { return !IsIconic(dialog); }, 5000));
-  EXPECT_EQ(program_->WaitForExit(0), std::nullopt);
-}
+INSTANTIATE_TEST_SUITE_P(, Calculator, testing::ValuesIn(kActions),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  testing::InitGoogleTest(&argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s [gtest flags] PATH-OF-EzosNumbrel.exe\n", argv[0]);
-    return 2;
-  }
-  programPath = std::string_view(argv[1]).starts_with('/') ? L"Z:" : L"";
-  for (const char c : std::string_view(argv[1])) {
-    programPath += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-  }
-  return RUN_ALL_TESTS();
-}
