@@ -6,6 +6,8 @@
 
 #include "app/qt/text_edge.h"
 #include "app/qt/wrap_choice.h"
+#include "ops/bits.h"
+#include "ops/divide.h"
 #include "window_fixture.h"
 
 namespace {
@@ -16,7 +18,7 @@ TEST_F(ResultFieldTest, ShowsTheCodePagesBytesAtItsTabStopsGivesThemBackAndCopie
   const std::string bytes = "3.\240[\240142857 ] - Repeating\r\n\ta\x80\r\n\r\nend";
   WindowForm().SetDlgItemText(IDC_RESULT, bytes);
   EXPECT_EQ(Text(IDC_RESULT), bytes);
-  const auto* result = ControlAs<ResultField>(IDC_RESULT);
+  const auto* result = qobject_cast<ResultField*>(Control(IDC_RESULT));
   EXPECT_EQ(result->tabStopDistance(), (32 * Window().Units().x + 2) / 4);
   const QString shown =
       QStringLiteral("3.\u00A0[\u00A0142857 ] - Repeating\u2029\ta\u20AC\u2029\u2029end");
@@ -24,7 +26,7 @@ TEST_F(ResultFieldTest, ShowsTheCodePagesBytesAtItsTabStopsGivesThemBackAndCopie
   ClickOn(IDC_RESULT);
   EXPECT_EQ(CopyAll(), QString(shown).replace(QChar::ParagraphSeparator, u'\n'));
   WindowForm().SetDlgItemText(IDC_DECIMAL, "\x80\xA0");
-  EXPECT_EQ(ControlAs<QLineEdit>(IDC_DECIMAL)->text(), QStringLiteral("\u20AC\u00A0"));
+  EXPECT_EQ(qobject_cast<QLineEdit*>(Control(IDC_DECIMAL))->text(), QStringLiteral("\u20AC\u00A0"));
   EXPECT_EQ(Text(IDC_DECIMAL), "\x80\xA0");
 }
 
@@ -50,43 +52,37 @@ int NumbersBroken(const ResultField& field, const std::string& what) {
 }
 
 // Prose wraps at spaces and only a number too long for a line breaks
-// anywhere; copying all of the field gives its text with nothing inserted.
+// anywhere, wherever the number ends; copying all of the field gives its text
+// with nothing inserted.
 struct Wrapped {
-  const char* name;
-  ControlId field;
-  const char* number;
-  ControlId button;
+  std::string name;
+  std::string text;
   bool numberBroken;
 };
 
 class Wrapping : public WindowCaseTest<Wrapped> {};
 
 TEST_P(Wrapping, BreaksProseOnlyAtSpaces) {
-  const Wrapped& wrapped = GetParam();
-  TypeInto(IDC_FIRST_NUMBER, QStringLiteral("1"));
-  TypeInto(wrapped.field, QString::fromLatin1(wrapped.number));
-  ClickOn(wrapped.button);
-  EXPECT_EQ(NumbersBroken(*ControlAs<ResultField>(IDC_RESULT), wrapped.name) > 0,
-            wrapped.numberBroken);
+  WindowForm().SetDlgItemText(IDC_RESULT, GetParam().text);
+  const auto* field = qobject_cast<ResultField*>(Control(IDC_RESULT));
+  EXPECT_EQ(NumbersBroken(*field, GetParam().name) > 0, GetParam().numberBroken);
   ClickOn(IDC_RESULT);
-  EXPECT_EQ(CopyAll(), ToDocumentText(Text(IDC_RESULT)));
+  EXPECT_EQ(CopyAll(), ToDocumentText(GetParam().text));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Results, Wrapping,
-    ::testing::Values(Wrapped{"Bits262144", IDC_SINGLE_NUMBER, "262144", IDC_BITS, true},
-                      Wrapped{"Bits100", IDC_SINGLE_NUMBER, "100", IDC_BITS, false},
-                      Wrapped{"OneDividedBy19997", IDC_SECOND_NUMBER, "19997", IDC_DIVIDE, true}),
-    kByName);
-
-// Wherever a long number ends on its last line, the words after it stay whole.
-TEST_F(ResultFieldTest, WordsAfterALongNumberStayWhole) {
-  for (int digits = 300; digits < 400; digits += 7) {
-    WindowForm().SetDlgItemText(IDC_RESULT, std::string(static_cast<size_t>(digits), '8') +
-                                                " ] - Repeating, and more words after it");
-    NumbersBroken(*ControlAs<ResultField>(IDC_RESULT), std::to_string(digits));
+std::vector<Wrapped> WrappedTexts() {
+  std::vector<Wrapped> texts = {{"Bits262144", FindBitCombinations(262144), true},
+                                {"Bits100", FindBitCombinations(100), false},
+                                {"OneDividedBy19997", DivideWithRepeat(1, 19997), true}};
+  for (std::size_t digits = 300; digits < 400; digits += 7) {
+    const std::string number(digits, '8');
+    texts.push_back(
+        {"Digits" + std::to_string(digits), number + " ] - Repeating, and words", true});
   }
+  return texts;
 }
+
+INSTANTIATE_TEST_SUITE_P(Results, Wrapping, ::testing::ValuesIn(WrappedTexts()), kByName);
 
 TEST(WrapChoice, LongRunsEndAtSpacesTabsAndLineEndsButNotAtNoBreakSpaces) {
   for (const QChar end :

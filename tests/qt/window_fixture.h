@@ -13,18 +13,12 @@
 #include <QTimer>
 #include <cctype>
 #include <memory>
-#include <vector>
 
 #include "app/qt/numbers_window.h"
 
-struct SeenBox {
-  QString caption;
-  QString text;
-};
-
 // Names each case of a parameterised test by the letters and digits of its `name`.
 inline constexpr auto kByName = [](const auto& info) {
-  std::string name(info.param.name);
+  std::string name = info.param.name;
   std::erase_if(name, [](char c) { return std::isalnum(static_cast<unsigned char>(c)) == 0; });
   return name;
 };
@@ -39,7 +33,7 @@ class WindowTest : public ::testing::Test {
     QObject::connect(&watcher_, &QTimer::timeout, [this] {
       if (QWidget* modal = QApplication::activeModalWidget()) {
         const auto* box = qobject_cast<QMessageBox*>(modal);
-        boxes_.push_back({modal->windowTitle(), box ? box->text() : "(not a message box)"});
+        boxes_ << modal->windowTitle() + ": " + (box ? box->text() : "(not a message box)");
         modal->close();
       }
     });
@@ -47,20 +41,16 @@ class WindowTest : public ::testing::Test {
   }
   void TearDown() override {
     watcher_.stop();
-    for (const SeenBox& box : boxes_) ADD_FAILURE() << "unexpected box: " << box.text.toStdString();
+    for (const QString& box : boxes_) ADD_FAILURE() << "unexpected box " << box.toStdString();
   }
 
   NumbersWindow& Window() { return *window_; }
   Form& WindowForm() { return window_->WindowForm(); }
   QWidget* Control(ControlId id) { return window_->Control(id); }
-  template <class Widget>
-  Widget* ControlAs(ControlId id) {
-    return qobject_cast<Widget*>(window_->Control(id));
-  }
   // The field's bytes, as the handlers read them.
   std::string Text(ControlId id) { return WindowForm().FieldText(id); }
-  // The message boxes seen since the last call, oldest first.
-  std::vector<SeenBox> TakeBoxes() { return std::exchange(boxes_, {}); }
+  // The message boxes seen since the last call, oldest first, each as "caption: text".
+  QStringList TakeBoxes() { return std::exchange(boxes_, {}); }
 
   void ClickOn(ControlId id) { QTest::mouseClick(Control(id), Qt::LeftButton); }
   // A key pressed and released where the keyboard focus is.
@@ -72,10 +62,6 @@ class WindowTest : public ::testing::Test {
     ClickOn(id);
     Press(Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(FocusWidget(), text);
-  }
-  void Paste(const QString& clipboardText) {
-    QGuiApplication::clipboard()->setText(clipboardText);
-    Press(Qt::Key_V, Qt::ControlModifier);
   }
   // Selects all of the focused field and copies it; gives the clipboard's text.
   QString CopyAll() {
@@ -101,7 +87,7 @@ class WindowTest : public ::testing::Test {
  private:
   std::unique_ptr<NumbersWindow> window_;
   QTimer watcher_;
-  std::vector<SeenBox> boxes_;
+  QStringList boxes_;
 };
 
 template <class Case>
