@@ -25,11 +25,10 @@ TEST_F(Buttons, ShowTheirMessageBoxesOnAClickOrEnter) {
 // the busy pointer shown while it is written and gone after.
 TEST_F(Buttons, DivideShowsTheBusyPointerWhileItWrites) {
   Qt::CursorShape pointer = Qt::ArrowCursor;
-  QObject::connect(qobject_cast<QPlainTextEdit*>(Control(IDC_RESULT)), &QPlainTextEdit::textChanged,
-                   [&] {
-                     if (const QCursor* cursor = QGuiApplication::overrideCursor())
-                       pointer = cursor->shape();
-                   });
+  const auto* result = qobject_cast<QPlainTextEdit*>(Control(IDC_RESULT));
+  QObject::connect(result, &QPlainTextEdit::textChanged, [&] {
+    if (const QCursor* cursor = QGuiApplication::overrideCursor()) pointer = cursor->shape();
+  });
   TypeInto(IDC_FIRST_NUMBER, QStringLiteral("12"));
   TypeInto(IDC_SECOND_NUMBER, QStringLiteral("7"));
   ClickOn(IDC_DIVIDE);

@@ -2,7 +2,6 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QSignalSpy>
 
 #include "window_fixture.h"
 
@@ -12,28 +11,22 @@ using Keyboard = WindowTest;
 
 TEST_F(Keyboard, TabVisitsFieldsAndButtonsInTheFormsOrder) {
   for (const ControlPlace& place : kControls) {  // the form lists its controls in tab order
-    EXPECT_EQ(FocusedId(), place.id);
+    EXPECT_EQ(FocusWidget(), Control(place.id)) << place.name;
     Press(Qt::Key_Tab);
   }
-  EXPECT_EQ(FocusedId(), IDC_BINARY);
-  Press(Qt::Key_Backtab, Qt::ShiftModifier);
-  EXPECT_EQ(FocusedId(), IDC_ABOUT);
 }
 
 TEST_F(Keyboard, EnterInAFieldPressesNothingAndEscapeClosesTheWindow) {
-  QSignalSpy finished(&Window(), &QDialog::finished);
   ClickOn(IDC_ABOUT);  // a button that had the focus does not become the default
   ASSERT_EQ(TakeBoxes().size(), 1);
   TypeInto(IDC_SINGLE_NUMBER, QStringLiteral("12"));
   Press(Qt::Key_Return);
   Press(Qt::Key_Enter, Qt::KeypadModifier);
-  ClickOn(IDC_RESULT);
-  Press(Qt::Key_Return);
   EXPECT_TRUE(TakeBoxes().empty());
   EXPECT_EQ(Text(IDC_RESULT), "");
-  EXPECT_EQ(finished.count(), 0);
+  EXPECT_TRUE(Window().isVisible());
   Press(Qt::Key_Escape);
-  EXPECT_EQ(finished.count(), 1);
+  EXPECT_FALSE(Window().isVisible());
 }
 
 // Keys and an input method go through the field's filter; a paste goes in
@@ -47,7 +40,7 @@ struct Entered {
   ControlId id;
   QString text;
   std::string shown;
-  const char* decimal = nullptr;  // not checked where nullptr
+  std::string decimal = {};
 };
 
 class Entering : public WindowCaseTest<Entered> {};
@@ -66,25 +59,21 @@ TEST_P(Entering, ShowsWhatTheFieldTakes) {
     QApplication::sendEvent(FocusWidget(), &event);
   }
   EXPECT_EQ(Text(entered.id), entered.shown);
-  if (entered.decimal != nullptr) {
-    EXPECT_EQ(Text(IDC_DECIMAL), entered.decimal);
-  }
+  EXPECT_EQ(Text(IDC_DECIMAL), entered.decimal);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, Entering,
-    ::testing::Values(
-        Entered{"BinaryKeysZeroAndOne", Way::Keys, IDC_BINARY, "1a0-b 2391.x", "101", "5"},
-        Entered{"BinaryKeysUpTo32", Way::Keys, IDC_BINARY, QString(40, u'1'), std::string(32, '1'),
-                "4294967295"},
-        Entered{"NumberKeysDigitsOnly", Way::Keys, IDC_FIRST_NUMBER, "-42e3", "423"},
-        Entered{"BinaryInputMethodRefused", Way::InputMethod, IDC_BINARY, "12", ""},
-        Entered{"BinaryInputMethodTaken", Way::InputMethod, IDC_BINARY, "11", "11", "3"},
-        Entered{"BinaryPasteUnfiltered", Way::Paste, IDC_BINARY, QString(33, u'1') + "2 -",
-                std::string(33, '1') + "2 -"},
-        Entered{"PasteIntoTheCodePage", Way::Paste, IDC_SINGLE_NUMBER, "1\u20AC\u2713\u00A0",
-                "1\x80?\xA0"}),
-    kByName);
+const Entered kEntered[] = {
+    {"BinaryKeysZeroAndOne", Way::Keys, IDC_BINARY, "1a0-b 2391.x", "101", "5"},
+    {"BinaryKeysUpTo32", Way::Keys, IDC_BINARY, QString(40, u'1'), std::string(32, '1'),
+     "4294967295"},
+    {"NumberKeysDigitsOnly", Way::Keys, IDC_FIRST_NUMBER, "-42e3", "423"},
+    {"BinaryInputMethodRefused", Way::InputMethod, IDC_BINARY, "12", ""},
+    {"BinaryInputMethodTaken", Way::InputMethod, IDC_BINARY, "11", "11", "3"},
+    {"BinaryPasteUnfiltered", Way::Paste, IDC_BINARY, "2" + QString(33, u'0'),
+     "2" + std::string(33, '0'), "0"},
+    {"PasteIntoTheCodePage", Way::Paste, IDC_SINGLE_NUMBER, "1\u20AC\u2713\u00A0", "1\x80?\xA0"}};
+
+INSTANTIATE_TEST_SUITE_P(Fields, Entering, ::testing::ValuesIn(kEntered), kByName);
 
 TEST_F(Keyboard, TypingStopsWhenANumberFieldIsFullButStillReplacesASelection) {
   for (const ControlId id : {IDC_FIRST_NUMBER, IDC_SECOND_NUMBER, IDC_SINGLE_NUMBER}) {

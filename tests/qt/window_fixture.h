@@ -9,18 +9,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
-#include <cctype>
 #include <memory>
 
 #include "app/qt/numbers_window.h"
 
 // Names each case of a parameterised test by the letters and digits of its `name`.
 inline constexpr auto kByName = [](const auto& info) {
-  std::string name = info.param.name;
-  std::erase_if(name, [](char c) { return std::isalnum(static_cast<unsigned char>(c)) == 0; });
-  return name;
+  return QString::fromStdString(info.param.name).remove(QRegularExpression("\\W")).toStdString();
 };
 
 class WindowTest : public ::testing::Test {
@@ -45,10 +43,9 @@ class WindowTest : public ::testing::Test {
   }
 
   NumbersWindow& Window() { return *window_; }
-  Form& WindowForm() { return window_->WindowForm(); }
   QWidget* Control(ControlId id) { return window_->Control(id); }
   // The field's bytes, as the handlers read them.
-  std::string Text(ControlId id) { return WindowForm().FieldText(id); }
+  std::string Text(ControlId id) { return window_->WindowForm().FieldText(id); }
   // The message boxes seen since the last call, oldest first, each as "caption: text".
   QStringList TakeBoxes() { return std::exchange(boxes_, {}); }
 
@@ -76,12 +73,6 @@ class WindowTest : public ::testing::Test {
     if (!window_->isActiveWindow()) window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     return QApplication::focusWidget();
-  }
-  ControlId FocusedId() {
-    for (const ControlPlace& place : kControls) {
-      if (Control(place.id) == FocusWidget()) return place.id;
-    }
-    return -1;
   }
 
  private:
