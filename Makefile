@@ -4,11 +4,12 @@
 #   make bench    build and run the benchmarks (Release)
 #   make fuzz     the longer fuzz run, FUZZ_SECONDS per command (default 600)
 #   make windows  cross-build the Windows program: build/windows/app/win32/EzosNumbrel.exe
+#   make package  the Debian package and the Windows zip, into build/package/
 
 PRESETS := default sanitize fuzz windows
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench fuzz windows deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
+.PHONY: run test bench fuzz windows package deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
 
 deps:
 	@bash scripts/install-deps.sh
@@ -37,6 +38,14 @@ fuzz: deps
 
 windows: build-windows
 	@echo "Built build/windows/app/win32/EzosNumbrel.exe"
+
+PACKAGE_DIR := build/package
+package: build-default build-windows
+	rm -rf $(PACKAGE_DIR) build/default/deb
+	cpack --config build/default/CPackConfig.cmake -B build/default/deb
+	mkdir -p $(PACKAGE_DIR)
+	cp build/default/deb/*.deb build/windows/package/*.zip $(PACKAGE_DIR)/
+	@ls -l $(PACKAGE_DIR)
 
 clean:
 	rm -rf build

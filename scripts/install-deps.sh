@@ -8,15 +8,17 @@ set -euo pipefail
 what=${1:-all}
 
 core=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-      libcli11-dev libgmp-dev clang libclang-rt-14-dev)
+      libcli11-dev libgmp-dev clang libclang-rt-14-dev help2man man-db dpkg-dev)
 qt=(qt6-base-dev fonts-urw-base35 xvfb xauth x11-utils xdotool imagemagick)
+# The Debian package and its checks: icons drawn from the SVG, the validators.
+pkg=(librsvg2-bin desktop-file-utils appstream lintian)
 win=(g++-mingw-w64-i686 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 icoutils wine wine32:i386 fonts-wine
      libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxinerama1:i386
-     libxcomposite1:i386 libxfixes3:i386)
+     libxcomposite1:i386 libxfixes3:i386 unzip)
 
 case "$what" in
   core) want=("${core[@]}") ;;
-  all)  want=("${core[@]}" "${qt[@]}" "${win[@]}") ;;
+  all)  want=("${core[@]}" "${qt[@]}" "${pkg[@]}" "${win[@]}") ;;
   *) echo "usage: $0 [core|all]" >&2; exit 2 ;;
 esac
 
