@@ -4,12 +4,14 @@
 #   make bench    build and run the benchmarks (Release)
 #   make fuzz     the longer fuzz run, FUZZ_SECONDS per command (default 600)
 #   make windows  cross-build the Windows program: build/windows/app/win32/EzosNumbrel.exe
+#   make web      build the browser edition's site into build/web/site
+#   make run-web  serve that site on http://127.0.0.1:$(PORT)/ (PORT=8080 unless given)
 #   make package  the Debian package and the Windows zip, into build/package/
 
-PRESETS := default sanitize fuzz windows
+PRESETS := default sanitize fuzz windows web
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench fuzz windows package deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
+.PHONY: run test bench fuzz windows web run-web package deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
 
 deps:
 	@bash scripts/install-deps.sh
@@ -26,9 +28,10 @@ test: $(addprefix test-,$(PRESETS))
 run: build-default
 	@bash scripts/run.sh
 
-bench: build-default
+bench: build-default build-web
 	build/default/bench/numbrel_bench
 	if [ -x build/default/bench/numbrel_qt_bench ]; then build/default/bench/numbrel_qt_bench; fi
+	cd tests/web && node bench.mjs ../../build/web/site
 
 FUZZ_SECONDS ?= 600
 fuzz: deps
@@ -38,6 +41,13 @@ fuzz: deps
 
 windows: build-windows
 	@echo "Built build/windows/app/win32/EzosNumbrel.exe"
+
+web: build-web
+	@echo "Wrote the browser edition's site to build/web/site"
+
+PORT ?= 8080
+run-web: build-web
+	node scripts/serve-web.mjs build/web/site $(PORT)
 
 PACKAGE_DIR := build/package
 package: build-default build-windows

@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "form/command_table.h"
-#include "form/memory_form.h"
+#include "bench/command_press.h"
 #include "ops/bits.h"
 #include "tests/reference/bits_reference.h"
 
@@ -39,13 +38,7 @@ void Gmp(benchmark::State& state, int32_t n) {
 
 // One press of the button through the command table, as a shell makes it.
 void Button(benchmark::State& state, int32_t n) {
-  MemoryForm form;
-  CNumbersDlg dialog(form);
-  form.Type(IDC_SINGLE_NUMBER, std::to_string(n));
-  for (auto _ : state) {
-    DispatchCommand(dialog, IDC_BITS, Notification::Clicked);
-    form.ClearEvents();
-  }
+  PressCommandRepeatedly(state, "bits", {std::to_string(n)});
 }
 
 BENCHMARK_CAPTURE(Ours, 262144, 262'144)->Name("bits 262,144, whole text/ours")->Unit(benchmark::kMillisecond);

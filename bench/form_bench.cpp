@@ -4,19 +4,12 @@
 
 #include <string>
 
-#include "form/command_table.h"
-#include "form/memory_form.h"
+#include "bench/command_press.h"
 
 namespace {
 
 void BinaryKeystroke(benchmark::State& state) {
-  MemoryForm form;
-  CNumbersDlg dialog(form);
-  form.Type(IDC_BINARY, std::string(99, '1'));
-  for (auto _ : state) {
-    DispatchCommand(dialog, IDC_BINARY, Notification::TextChanged);
-    form.ClearEvents();
-  }
+  PressCommandRepeatedly(state, "binary", {std::string(99, '1')});
 }
 BENCHMARK(BinaryKeystroke)->Name("binary keystroke, 99 ones/ours");
 

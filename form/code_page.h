@@ -13,5 +13,6 @@ char32_t CodePointOfCp1252(unsigned char byte);
 unsigned char Cp1252OfCodePoint(char32_t codePoint);
 
 std::string Cp1252ToUtf8(std::string_view text);
-// Malformed UTF-8 bytes each become '?'.
+// Only well-formed UTF-8 is decoded: each byte of a malformed, overlong or
+// surrogate sequence, or of one past U+10FFFF, becomes '?'.
 std::string Utf8ToCp1252(std::string_view text);

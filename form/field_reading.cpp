@@ -25,3 +25,25 @@ uint32_t ReadFieldNumber(std::string_view text, Reading reading) {
   const auto magnitude = static_cast<uint32_t>(value);
   return negative ? 0u - magnitude : magnitude;
 }
+
+std::string_view TypedNumber(std::string_view text) {
+  std::size_t start = 0;
+  while (start < text.size() && text[start] == ' ') ++start;
+  std::size_t end = start;
+  if (end < text.size() && text[end] == '-') ++end;
+  const std::size_t firstDigit = end;
+  while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+  return end == firstDigit ? std::string_view() : text.substr(start, end - start);
+}
+
+bool IsOutOfRange(std::string_view text, Reading reading) {
+  std::string_view digits = TypedNumber(text);
+  const bool negative = !digits.empty() && digits.front() == '-';
+  if (negative) digits.remove_prefix(1);
+  while (!digits.empty() && digits.front() == '0') digits.remove_prefix(1);
+  if (digits.empty()) return false;  // 0 and -0 are in every range
+  if (negative && reading == Reading::Unsigned) return true;
+  // Compared as digit strings, so that a pasted run of any length costs one look.
+  const std::string_view limit = reading == Reading::Signed ? "2147483647" : "4294967295";
+  return digits.size() != limit.size() ? digits.size() > limit.size() : digits > limit;
+}

@@ -11,3 +11,13 @@ enum class Reading { Signed, Unsigned };
 
 // A signed result comes back as its 32-bit pattern (-7 as 4294967289).
 uint32_t ReadFieldNumber(std::string_view text, Reading reading);
+
+// The number as the field holds it: after the leading spaces, a "-" that
+// stands before a digit and the digits that follow ("-0099" in "  -0099x").
+// Empty when no digit follows.
+std::string_view TypedNumber(std::string_view text);
+
+// Whether the field holds a number that its reading cannot: beyond the
+// reading's range, or, read unsigned, below 0 (-0 is 0). ReadFieldNumber gives
+// 0 for such a text, so a calculation must refuse it rather than take the 0.
+bool IsOutOfRange(std::string_view text, Reading reading);

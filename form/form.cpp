@@ -1,6 +1,6 @@
 #include "form/form.h"
 
-#include "ops/number_text.h"
+#include <charconv>
 
 std::string Form::GetDlgItemText(ControlId id, std::size_t maxCount) const {
   if (maxCount == 0) return {};
@@ -15,7 +15,7 @@ uint32_t Form::GetDlgItemInt(ControlId id, Reading reading) const {
 }
 
 void Form::SetDlgItemInt(ControlId id, uint32_t value) {
-  std::string text;
-  AppendUnsigned(text, value);
-  SetFieldText(id, text);
+  char digits[11];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  SetFieldText(id, std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }

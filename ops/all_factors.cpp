@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "form/control_ids.h"
 #include "ops/divisor_table.h"
 #include "ops/number_text.h"
 
@@ -35,7 +34,3 @@ std::string WriteAllFactors(int32_t number) {
   return text;
 }
 
-void HandleAllFactors(Form& form) {
-  const auto number = static_cast<int32_t>(form.GetDlgItemInt(IDC_SINGLE_NUMBER, Reading::Signed));
-  form.SetDlgItemText(IDC_RESULT, WriteAllFactors(number));
-}

@@ -4,12 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "form/form.h"
-
 // The unsigned number whose bit k is 1 exactly when the k-th character from the
 // right end of text (k = 0 to 31) is "1". Every other character weighs 0.
 uint32_t ConvertBinaryText(std::string_view text);
 
-// Reads the first 99 characters of the Binary field and writes their value to
-// the Decimal field.
-void HandleChangeBinary(Form& form);

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <vector>
 
-#include "form/control_ids.h"
 #include "ops/decimal_power.h"
 #include "ops/number_text.h"
 
@@ -66,23 +65,25 @@ void AppendGroupedDigits(std::string& text, const std::vector<uint32_t>& limbs) 
 
 }  // namespace
 
-std::string FindBitCombinations(int32_t n) {
+std::string RefuseBitCombinations(std::string_view number) {
   std::string text(kIntroduction);
-  if (static_cast<uint32_t>(n) > kMostBits) {
-    text += "\r\n\t";
-    AppendSigned(text, n);
-    text += " is too large, max input is 262,144\r\n";
-    return text;
-  }
-  text += "\r\n\r\nThe result of ";
-  AppendSigned(text, n);
-  text += " Bits is:\r\n\r\n";
-  // Zero bits show the heading with nothing after it, not a 1.
-  if (n > 0) AppendGroupedDigits(text, RaiseTwoInBillions(static_cast<uint32_t>(n)));
+  text += "\r\n\t";
+  text += number;
+  text += kTooManyBitsEnd;
   return text;
 }
 
-void HandleBits(Form& form) {
-  const auto n = static_cast<int32_t>(form.GetDlgItemInt(IDC_SINGLE_NUMBER, Reading::Signed));
-  form.SetDlgItemText(IDC_RESULT, FindBitCombinations(n));
+std::string FindBitCombinations(int32_t n) {
+  if (static_cast<uint32_t>(n) > kMostBits) {
+    std::string number;
+    AppendSigned(number, n);
+    return RefuseBitCombinations(number);
+  }
+  std::string text(kIntroduction);
+  text += "\r\n\r\nThe result of ";
+  AppendSigned(text, n);
+  text += " Bits is:\r\n\r\n";
+  AppendGroupedDigits(text, RaiseTwoInBillions(static_cast<uint32_t>(n)));
+  return text;
 }
+

@@ -4,17 +4,19 @@
 
 #include <cstdint>
 #include <string>
-
-#include "form/form.h"
+#include <string_view>
 
 // Inputs above this, taken unsigned (every negative one too), are refused.
 inline constexpr uint32_t kMostBits = 262'144;
 
 // The whole result text for n: the banner, then 2^n in decimal with "," between
-// groups of three digits, or the refusal of a too large n. For n = 0 the
-// heading stands with no digits after it.
+// groups of three digits (2^0 is 1), or the refusal of a too large n.
 std::string FindBitCombinations(int32_t n);
 
-// Reads n signed from the single-number field and writes its text, however
-// long, to the result field in one write.
-void HandleBits(Form& form);
+// The banner and the refusal of a number of bits, written as given: for a
+// number too large even to read.
+std::string RefuseBitCombinations(std::string_view number);
+
+// How every refusal of a number of bits ends.
+inline constexpr std::string_view kTooManyBitsEnd = " is too large, max input is 262,144\r\n";
+

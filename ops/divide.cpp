@@ -7,7 +7,6 @@
 #include <optional>
 #include <utility>
 
-#include "form/control_ids.h"
 #include "ops/number_text.h"
 
 // Long division repeats as soon as a remainder recurs. The remainder after k
@@ -169,10 +168,3 @@ std::string DivideWithRepeat(uint32_t dividend, uint32_t divisor) {
   return text;
 }
 
-void HandleDivide(Form& form) {
-  form.BeginWaitCursor();
-  const uint32_t dividend = form.GetDlgItemInt(IDC_FIRST_NUMBER, Reading::Unsigned);
-  const uint32_t divisor = form.GetDlgItemInt(IDC_SECOND_NUMBER, Reading::Unsigned);
-  form.SetDlgItemText(IDC_RESULT, DivideWithRepeat(dividend, divisor));
-  form.EndWaitCursor();
-}

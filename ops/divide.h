@@ -7,8 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "form/form.h"
-
 // The long division gives up after this many steps without a recurring remainder.
 inline constexpr std::size_t kDivisionSteps = 10'000;
 // Stands before the repeating block: no-break space, "[", no-break space.
@@ -24,6 +22,3 @@ inline constexpr std::string_view kDivideByZeroText = "Invalid Input, Cannot div
 // unmarked. A divisor of 0 gives kDivideByZeroText.
 std::string DivideWithRepeat(uint32_t dividend, uint32_t divisor);
 
-// Under the busy pointer: reads First number and Divided by as unsigned numbers
-// and writes their quotient's text to the Result field, once.
-void HandleDivide(Form& form);

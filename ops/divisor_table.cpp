@@ -52,23 +52,3 @@ std::size_t ListDivisors(uint32_t n, DivisorTable& divisors) {
   }
   return count;
 }
-
-std::size_t BuildDivisorTable(uint32_t n, DivisorTable& table) {
-  DivisorTable ascending;
-  const std::size_t count = ListDivisors(n, ascending);
-
-  // ascending[i] and ascending[last - i] are a divisor below the root and its
-  // cofactor; a perfect square's root stands alone in the middle.
-  const std::size_t last = count - 1;
-  std::size_t slot = 0;
-  table[slot++] = 1;
-  std::size_t i = 1;
-  for (; 2 * i < last; ++i) {
-    table[slot++] = ascending[i];
-    table[slot++] = ascending[last - i];
-  }
-  if (2 * i == last) table[slot++] = ascending[i];
-  table[slot++] = n;
-  std::fill(table.begin() + static_cast<std::ptrdiff_t>(slot), table.end(), 0u);
-  return slot;
-}

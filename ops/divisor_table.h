@@ -13,10 +13,3 @@ using DivisorTable = std::array<uint32_t, kDivisorTableSlots>;
 // Every divisor of n (n at least 1) once, in increasing order, from slot 0.
 // Returns how many; the slots after them are left as they were.
 std::size_t ListDivisors(uint32_t n, DivisorTable& divisors);
-
-// The divisors of n (n at least 1) in the order a trial division up to the
-// square root finds them: 1, then each divisor i from 2 up to the root followed
-// by its cofactor n / i (the root of a perfect square once), then n. Every
-// later slot is 0. Returns the entry count, which is the number of divisors of
-// n, except that the table of 1 holds 1 twice and counts 2.
-std::size_t BuildDivisorTable(uint32_t n, DivisorTable& table);

@@ -2,14 +2,9 @@
 
 #include <optional>
 
-#include "form/control_ids.h"
 #include "ops/number_text.h"
 
 namespace {
-
-constexpr const char* kTitleBanner =
-    "\r\nThe Greatest Common Factor finder V2.00\r\n and Least Common Multiple finder V1.00,\r\n";
-constexpr const char* kZeroInputMessage = "\n\nInvalid Input, Cannot input Zero\n\n";
 
 uint32_t MagnitudeOf(int32_t number) {
   return number < 0 ? 0u - static_cast<uint32_t>(number) : static_cast<uint32_t>(number);
@@ -63,13 +58,3 @@ std::string WriteGcfLcm(int32_t first, int32_t second) {
   return text;
 }
 
-void HandleGcfLcm(Form& form) {
-  form.SetDlgItemText(IDC_RESULT, kTitleBanner);
-  const auto first = static_cast<int32_t>(form.GetDlgItemInt(IDC_FIRST_NUMBER, Reading::Signed));
-  const auto second = static_cast<int32_t>(form.GetDlgItemInt(IDC_SECOND_NUMBER, Reading::Signed));
-  if (first == 0 || second == 0) {
-    form.MessageBox(kZeroInputMessage, std::nullopt);
-    return;
-  }
-  form.SetDlgItemText(IDC_RESULT, WriteGcfLcm(first, second));
-}

@@ -1,10 +1,15 @@
-// The greatest common factor and least common multiple of the two number fields.
+// The greatest common factor and least common multiple of two numbers.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "form/form.h"
+// The result field shows this while the numbers are read, and keeps it when
+// they are refused.
+inline constexpr const char* kGcfLcmBanner =
+    "\r\nThe Greatest Common Factor finder V2.00\r\n and Least Common Multiple finder V1.00,\r\n";
+// The message box's text when either number is 0.
+inline constexpr const char* kZeroInputMessage = "\n\nInvalid Input, Cannot input Zero\n\n";
 
 // Any LCM above this is reported as too large to calculate.
 inline constexpr uint64_t kLcmCap = 4000000000u;
@@ -20,6 +25,3 @@ uint64_t FindLcm(uint32_t a, uint32_t b);
 // and written as read.
 std::string WriteGcfLcm(int32_t first, int32_t second);
 
-// Shows the title banner, reads both number fields, then refuses a zero with a
-// message box (the banner stays) or writes the result text.
-void HandleGcfLcm(Form& form);

@@ -2,7 +2,6 @@
 
 #include <bit>
 
-#include "form/control_ids.h"
 #include "ops/number_text.h"
 
 namespace {
@@ -178,17 +177,6 @@ void AppendFactorLine(std::string& text, uint32_t magnitude) {
 
 }  // namespace
 
-bool IsPrime(uint32_t m) {
-  if (m < 2) return false;
-  if (m % 2 == 0) return m == 2;
-  for (std::size_t k = 0; k < kQuickPrimes; ++k) {
-    const OddPrime& p = kOddPrimes[k];
-    if (m < p.square) return true;
-    if (Divides(p, m)) return m == p.prime;
-  }
-  return PassesMillerRabin(m);
-}
-
 PrimeFactorList BuildPrimeFactorList(uint32_t n) {
   PrimeFactorList list;
   if (n < 2) return list;
@@ -231,7 +219,3 @@ std::string WritePrimeFactorization(int32_t number) {
   return text;
 }
 
-void HandlePrimeFactors(Form& form) {
-  const auto number = static_cast<int32_t>(form.GetDlgItemInt(IDC_SINGLE_NUMBER, Reading::Signed));
-  form.SetDlgItemText(IDC_RESULT, WritePrimeFactorization(number));
-}

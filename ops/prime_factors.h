@@ -1,13 +1,11 @@
-// Prime factorization of one 32-bit number: the factor list, the primality
-// test, and the text of the "Prime Factors" button.
+// Prime factorization of one 32-bit number: the factor list and the text of
+// the "Prime Factors" button.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-#include "form/form.h"
 
 struct PrimePower {
   uint32_t prime = 0;
@@ -26,13 +24,8 @@ struct PrimeFactorList {
 // Empty for 0 and 1; a prime is its own single factor with exponent 1.
 PrimeFactorList BuildPrimeFactorList(uint32_t n);
 
-// Exact for every 32-bit value; false below 2.
-bool IsPrime(uint32_t m);
-
 // The heading with the number as read, an empty line, then the factor line:
 // " 2^3 * 3^2 * 5 " for 360, " 13^1" for a prime, " 0^1" and " 1^1" for 0 and 1.
 // A negative number shows " -1 *" before the line of its magnitude, -1 alone " -1^1".
 std::string WritePrimeFactorization(int32_t number);
 
-// Reads the single-number field and writes its factorization to the result field.
-void HandlePrimeFactors(Form& form);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the desktop shells need.
+# Installs the Debian packages the build, the tests and the desktop shells need,
+# and the browser suite's npm packages from tests/web/package-lock.json.
 # Idempotent: does nothing (and asks no registry) when everything is present.
 #   scripts/install-deps.sh            everything
 #   scripts/install-deps.sh core       only what the core, the CLI and their tests need
@@ -8,17 +9,22 @@ set -euo pipefail
 what=${1:-all}
 
 core=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-      libcli11-dev libgmp-dev clang libclang-rt-14-dev help2man man-db dpkg-dev)
+      libgmp-dev clang libclang-rt-14-dev help2man man-db dpkg-dev)
 qt=(qt6-base-dev fonts-urw-base35 xvfb xauth x11-utils xdotool imagemagick)
 # The Debian package and its checks: icons drawn from the SVG, the validators.
 pkg=(librsvg2-bin desktop-file-utils appstream lintian)
 win=(g++-mingw-w64-i686 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 icoutils wine wine32:i386 fonts-wine
      libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxinerama1:i386
      libxcomposite1:i386 libxfixes3:i386 unzip)
+# The browser edition: emscripten builds it, Chromium runs its tests, ImageMagick
+# draws its icons. Node.js 20 and npm come with the machine; Debian's are older
+# than the test runner needs, so they are only a fallback.
+web=(emscripten chromium imagemagick fonts-urw-base35)
+if ! command -v npm >/dev/null; then web+=(nodejs npm); fi
 
 case "$what" in
   core) want=("${core[@]}") ;;
-  all)  want=("${core[@]}" "${qt[@]}" "${pkg[@]}" "${win[@]}") ;;
+  all)  want=("${core[@]}" "${qt[@]}" "${pkg[@]}" "${win[@]}" "${web[@]}") ;;
   *) echo "usage: $0 [core|all]" >&2; exit 2 ;;
 esac
 
@@ -42,13 +48,21 @@ for p in "${want[@]}"; do
   fi
 done
 
-if [ "${#missing[@]}" -eq 0 ] && [ "$added_arch" -eq 0 ]; then
-  exit 0
+if [ "${#missing[@]}" -gt 0 ] || [ "$added_arch" -eq 1 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  if [ "${#missing[@]}" -gt 0 ]; then
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
 fi
 
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-if [ "${#missing[@]}" -gt 0 ]; then
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# The test runner and terser, exactly as locked; never a browser of their own.
+if [ "$what" = all ]; then
+  web_tests=$(dirname "$0")/../tests/web
+  if [ ! -f "$web_tests/node_modules/.package-lock.json" ] ||
+     [ "$web_tests/package-lock.json" -nt "$web_tests/node_modules/.package-lock.json" ]; then
+    echo "Installing the browser suite's npm packages"
+    (cd "$web_tests" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund)
+  fi
 fi

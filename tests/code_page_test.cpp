@@ -21,4 +21,16 @@ TEST(CodePage, ReplacesWhatItCannotShowWithAQuestionMark) {
   EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98\x80"), "?");     // outside the basic plane
 }
 
+// An overlong form, a surrogate or a value past U+10FFFF only imitates a
+// character: none may become the digit, or the zero byte, it imitates.
+TEST(CodePage, DecodesOnlyTheShortestFormOfAScalarValue) {
+  EXPECT_EQ(Utf8ToCp1252("\xC0\xB1"), "??");
+  EXPECT_EQ(Utf8ToCp1252("\xC0\x80"), "??");
+  EXPECT_EQ(Utf8ToCp1252("\xE0\x80\xB1"), "???");
+  EXPECT_EQ(Utf8ToCp1252("\xF0\x80\x80\xB1"), "????");
+  EXPECT_EQ(Utf8ToCp1252("\xED\xA0\x80"), "???");       // a surrogate
+  EXPECT_EQ(Utf8ToCp1252("\xF4\x90\x80\x80"), "????");  // past U+10FFFF
+  EXPECT_EQ(Utf8ToCp1252("\xC2\x81\xF4\x8F\xBF\xBF"), "\x81?");  // the edges that stay
+}
+
 }  // namespace

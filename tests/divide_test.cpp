@@ -68,8 +68,6 @@ TEST(LongDivision, MarksTheRepeatingBlockAfterTheDigitsBeforeIt) {
       {"4294967295", "1", "4294967295.", "0", 29},
       {"3000000000", "1", "3000000000.", "0", 29},
       {"1", "2147483648", "0.0000000004656612873077392578125", "0", 51},
-      // Both fields read unsigned: a minus sign or a value past 2^32 - 1 reads as 0.
-      {"-7", "2", "0.", "0", 20},          {"4294967296", "3", "0.", "0", 20},
       {"  12abc", "0005 ", "2.4", "0", 21}, {"2147483648", "2", "1073741824.", "0", 29},
   };
   for (const RepeatingCase& c : cases) {
@@ -105,7 +103,7 @@ TEST(LongDivision, FindsARepeatUpToTheLastStepAndCutsTheRest) {
 
 TEST(LongDivision, AnswersADivisorOfZeroWithAMessage) {
   const std::pair<const char*, const char*> cases[] = {
-      {"5", ""}, {"5", "0"}, {"5", "abc"}, {"0", "0"}, {"", ""}, {"4294967295", "-3"}, {"-7", "-2"},
+      {"5", ""}, {"5", "0"}, {"5", "abc"}, {"0", "0"}, {"", ""}, {"5", "-0"},
   };
   for (const auto& [dividend, divisor] : cases) {
     EXPECT_EQ(Divide(dividend, divisor), "Invalid Input, Cannot divide by Zero");

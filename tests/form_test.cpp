@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "form/about.h"
+#include "form/program.h"
 #include "tests/press.h"
 
 namespace {

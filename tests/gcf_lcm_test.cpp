@@ -68,8 +68,7 @@ TEST(GcfLcm, ShowsTheBannerThenTheResult) {
 
 TEST(GcfLcm, RefusesAZeroWithAMessageBoxAfterTheBanner) {
   const std::pair<const char*, const char*> cases[] = {
-      {"0", "5"},          {"5", "0"},           {"", ""},   {"2147483648", "7"},
-      {"7", "2147483648"}, {"-2147483648", "7"}, {"x", "12"}};
+      {"0", "5"},          {"5", "0"},           {"", ""},   {"x", "12"}};
   const Events expected{
       Write(kBanner),
       {EventKind::MessageBox, 0, "\n\nInvalid Input, Cannot input Zero\n\n", std::nullopt, 0}};

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "form/command_table.h"
+#include "commands/command_table.h"
 #include "form/memory_form.h"
 
 using Fields = std::vector<std::pair<ControlId, std::string>>;

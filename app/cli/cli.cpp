@@ -1,44 +1,68 @@
 #include "app/cli/cli.h"
 
-#include <CLI/CLI.hpp>
-
-#include <array>
+#include <optional>
 #include <string_view>
 
+#include "commands/command_table.h"
+#include "commands/refusals.h"
 #include "form/code_page.h"
-#include "form/command_table.h"
 #include "form/memory_form.h"
+#include "numbrel_version.h"
 
 namespace {
 
-struct CliCommand {
-  const char* name;
-  const char* description;
-  std::vector<const char*> fieldNames;
-  std::vector<ControlId> fields;
-  ControlId source;
-  Notification notification;
-  ControlId output;
-};
+// The commands a script can call: those that write a field.
+bool IsScriptable(const Command& command) { return command.output != 0; }
 
-const std::array<CliCommand, 6>& CliCommands() {
-  static const std::array<CliCommand, 6> commands{{
-      {"binary", "prints what the Decimal field shows for a Binary field's text",
-       {"TEXT"}, {IDC_BINARY}, IDC_BINARY, Notification::TextChanged, IDC_DECIMAL},
-      {"divide", "long division of FIRST by SECOND, the repeating block marked",
-       {"FIRST", "SECOND"}, {IDC_FIRST_NUMBER, IDC_SECOND_NUMBER}, IDC_DIVIDE,
-       Notification::Clicked, IDC_RESULT},
-      {"gcf-lcm", "greatest common factor and least common multiple",
-       {"FIRST", "SECOND"}, {IDC_FIRST_NUMBER, IDC_SECOND_NUMBER}, IDC_GCF_LCM,
-       Notification::Clicked, IDC_RESULT},
-      {"prime-factors", "prime factorization of NUMBER",
-       {"NUMBER"}, {IDC_SINGLE_NUMBER}, IDC_PRIME_FACTORS, Notification::Clicked, IDC_RESULT},
-      {"all-factors", "every factor of NUMBER, largest first",
-       {"NUMBER"}, {IDC_SINGLE_NUMBER}, IDC_ALL_FACTORS, Notification::Clicked, IDC_RESULT},
-      {"bits", "2 to the power NUMBER, written out in full",
-       {"NUMBER"}, {IDC_SINGLE_NUMBER}, IDC_BITS, Notification::Clicked, IDC_RESULT},
-  }};
-  return commands;
+const Command* FindScriptable(std::string_view name) {
+  const Command* command = FindCommand(name);
+  return command != nullptr && IsScriptable(*command) ? command : nullptr;
+}
+
+// "FIRST SECOND" or "FIRST and SECOND".
+std::string FieldNames(const Command& command, std::string_view separator) {
+  std::string names;
+  for (std::size_t f = 0; f < command.fields.size(); ++f) {
+    if (f > 0) names += f + 1 == command.fields.size() ? separator : ", ";
+    names += command.fields[f].name;
+  }
+  return names;
+}
+
+std::string HelpText() {
+  std::string help =
+      "Usage: numbrel-cli [--raw] COMMAND FIELD...\n"
+      "Ezo's Numbrel on a terminal: exact answers for whole numbers.\n\nCommands:\n";
+  for (const Command& command : kCommandTable) {
+    if (!IsScriptable(command)) continue;
+    std::string usage = "  " + std::string(command.name) + " " + FieldNames(command, " ");
+    usage.resize(std::max<std::size_t>(usage.size() + 2, 30), ' ');
+    help += usage + command.description + "\n";
+    for (const CommandField& field : command.fields) {
+      help += "      " + std::string(field.name) + ": " + field.meaning + "\n";
+    }
+  }
+  help +=
+      "  help                        show this help\n"
+      "\n"
+      "Each FIELD is a field's text as typed or pasted (\"\" is an empty field), read as\n"
+      "the calculator reads its fields: leading spaces skipped, a \"-\" taken where the\n"
+      "number may be negative, the digits that follow read and anything after them\n"
+      "ignored; no digit reads as 0. A number outside its field's range is refused.\n"
+      "A field text that begins with \"-\" and is not a number must come after \"--\":\n"
+      "  numbrel-cli binary -- -x\n"
+      "\nOptions:\n"
+      "  --raw       print the field's exact bytes: Windows-1252, \\r\\n line ends,\n"
+      "              nothing added (otherwise UTF-8, \\n line ends, one final newline)\n"
+      "  -h, --help  show this help and exit\n"
+      "  --version   show the version and exit\n"
+      "\nExit status:\n"
+      "  0  the answer was printed\n"
+      "  1  the input was refused: the refusal is printed as the answer would be, and\n"
+      "     the text of a message box goes to standard error\n"
+      "  2  the command line was wrong\n"
+      "  3  the output could not be written\n";
+  return help;
 }
 
 // What a terminal shows: UTF-8, "\n" line ends, one final newline.
@@ -59,67 +83,67 @@ int UsageError(std::ostream& err, std::string_view message) {
   return 2;
 }
 
+// "-7" and "-0" are numbers; "-x" and "--raw" look like options.
+bool LooksLikeOption(std::string_view arg) {
+  return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9');
+}
+
+int RunCommand(const Command& command, const std::vector<std::string>& texts, bool raw,
+               std::ostream& out, std::ostream& err) {
+  MemoryForm form;
+  for (std::size_t f = 0; f < command.fields.size(); ++f) {
+    form.Type(command.fields[f].id, Utf8ToCp1252(texts[f]));
+  }
+  CNumbersDlg dialog(form);
+  DispatchCommand(dialog, command.source, command.notification);
+
+  const std::string result = form.FieldText(command.output);
+  out << (raw ? result : ForTerminal(result));
+  bool refused = IsRefusalText(result);
+  for (const MemoryForm::Event& event : form.Events()) {
+    if (event.kind != MemoryForm::EventKind::MessageBox) continue;
+    err << (raw ? event.text : ForTerminal(event.text));
+    refused = true;
+  }
+  return refused ? 1 : 0;
+}
+
 }  // namespace
 
 int RunNumbrelCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  CLI::App app{"Ezo's Numbrel on a terminal: exact answers for whole numbers.\n"
-               "Each FIELD is a field's text as typed or pasted (\"\" is an empty field).",
-               "numbrel-cli"};
-  app.set_version_flag("--version", "numbrel-cli (Ezo's Numbrel) 1.1.0");
   bool raw = false;
-  app.add_flag("--raw", raw,
-               "print the field's exact bytes: Windows-1252, \\r\\n line ends, nothing added");
-  app.require_subcommand(1, 1);
-  app.fallthrough();
-
-  const auto& commands = CliCommands();
-  std::vector<std::vector<std::string>> texts(commands.size());
-  for (std::size_t c = 0; c < commands.size(); ++c) {
-    CLI::App* sub = app.add_subcommand(commands[c].name, commands[c].description);
-    texts[c].resize(commands[c].fields.size());
-    for (std::size_t f = 0; f < commands[c].fields.size(); ++f) {
-      sub->add_option(commands[c].fieldNames[f], texts[c][f], "the field's text")->required();
-    }
-  }
-
-  // CLI11 takes its arguments last-first.
-  std::vector<std::string> reversed(args.rbegin(), args.rend());
-  try {
-    app.parse(reversed);
-  } catch (const CLI::CallForHelp&) {
-    out << app.help();
-    return 0;
-  } catch (const CLI::CallForVersion& version) {
-    out << version.what() << '\n';
-    return 0;
-  } catch (const CLI::ParseError& error) {
-    return UsageError(err, error.what());
-  }
-
-  for (std::size_t c = 0; c < commands.size(); ++c) {
-    if (app.got_subcommand(commands[c].name) == false) continue;
-    const CliCommand& command = commands[c];
-
-    MemoryForm form;
-    for (std::size_t f = 0; f < command.fields.size(); ++f) {
-      form.Type(command.fields[f], Utf8ToCp1252(texts[c][f]));
-    }
-    CNumbersDlg dialog(form);
-    DispatchCommand(dialog, command.source, command.notification);
-
-    const std::string result = form.FieldText(command.output);
-    if (raw) {
-      out << result;
+  const Command* command = nullptr;
+  std::vector<std::string> texts;
+  bool optionsEnded = false;
+  for (const std::string& arg : args) {
+    if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+    } else if (!optionsEnded && (arg == "--help" || arg == "-h" || (command == nullptr && arg == "help"))) {
+      out << HelpText();
+      return 0;
+    } else if (!optionsEnded && arg == "--version") {
+      out << "numbrel-cli (Ezo's Numbrel) " NUMBREL_VERSION "\n";
+      return 0;
+    } else if (!optionsEnded && arg == "--raw") {
+      raw = true;
+    } else if (!optionsEnded && LooksLikeOption(arg)) {
+      if (command == nullptr) return UsageError(err, "unknown option '" + arg + "'");
+      return UsageError(err, "'" + arg + "' is not a number; to give a field text that begins " +
+                                 "with '-', put -- before the field texts");
+    } else if (command == nullptr) {
+      command = FindScriptable(arg);
+      if (command == nullptr) return UsageError(err, "unknown command '" + arg + "'");
     } else {
-      out << ForTerminal(result);
+      texts.push_back(arg);
     }
-    int status = 0;
-    for (const MemoryForm::Event& event : form.Events()) {
-      if (event.kind != MemoryForm::EventKind::MessageBox) continue;
-      err << (raw ? event.text : ForTerminal(event.text));
-      status = 1;
-    }
-    return status;
   }
-  return UsageError(err, "no command given");
+  if (command == nullptr) return UsageError(err, "no command given");
+  if (texts.size() < command->fields.size()) {
+    return UsageError(err, std::string(command->name) + " needs " + FieldNames(*command, " and "));
+  }
+  if (texts.size() > command->fields.size()) {
+    return UsageError(err, std::string(command->name) + " takes only " +
+                               FieldNames(*command, " and "));
+  }
+  return RunCommand(*command, texts, raw, out, err);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
-// args excludes the program name. Returns the exit status: 0, 1 when the
-// operation showed a message box, 2 for a usage error.
+// args excludes the program name. Returns the exit status: 0 for an answer,
+// 1 when the input was refused (the answer field is printed all the same),
+// 2 for a usage error.
 int RunNumbrelCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

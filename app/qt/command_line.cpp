@@ -4,6 +4,9 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+#include "form/program.h"
+#include "numbrel_version.h"
+
 std::optional<int> AnswerOnTerminal(int argc, char** argv) {
   // A QCoreApplication needs no display, so the help shows over SSH too.
   const QCoreApplication terminal(argc, argv);
@@ -25,7 +28,7 @@ std::optional<int> AnswerOnTerminal(int argc, char** argv) {
     return 0;
   }
   if (parser.isSet(version)) {
-    std::printf("numbrel (Ezo's Numbrel) %s\n", NUMBREL_VERSION);
+    std::printf("numbrel (%s) %s\n", kProgramName, NUMBREL_VERSION);
     return 0;
   }
   return std::nullopt;

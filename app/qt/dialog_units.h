@@ -9,7 +9,7 @@
 #include <QSize>
 #include <span>
 
-#include "app/qt/form_layout.h"
+#include "form/form_layout.h"
 
 struct BaseUnits {
   int x;  // pixels per 4 dialog units across

@@ -7,7 +7,7 @@
 #include "app/qt/result_field.h"
 #include "app/qt/text_edge.h"
 #include "app/qt/window_icon.h"
-#include "form/about.h"
+#include "form/program.h"
 
 QFont FormFont() {
   QFont font;

@@ -8,7 +8,7 @@
 
 #include "app/qt/dialog_units.h"
 #include "app/qt/qt_form.h"
-#include "form/command_table.h"
+#include "commands/command_table.h"
 
 class NumbersWindow : public QDialog {
   Q_OBJECT

@@ -3,7 +3,7 @@
 #include "app/win32/framework/paint_dc.h"
 #include "app/win32/framework/win_app.h"
 #include "app/win32/icon_placement.h"
-#include "form/command_table.h"
+#include "commands/command_table.h"
 #include "res/resource_ids.h"
 
 namespace {

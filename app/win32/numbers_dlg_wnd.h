@@ -6,7 +6,7 @@
 #include <span>
 
 #include "app/win32/framework/dialog.h"
-#include "form/numbers_dlg.h"
+#include "commands/numbers_dlg.h"
 
 class CNumbersDlgWnd : public CDialog {
  public:

@@ -6,60 +6,82 @@
 #include <string>
 #include <vector>
 
-#include "ops/bits.h"
-
 namespace {
 
-struct CliRun {
+struct CliCase {
+  const char* name;
+  std::vector<std::string> args;
   int status;
   std::string out;
-  std::string err;
+  std::string err;  // for a usage error: the part between "numbrel-cli: " and the hint
 };
 
-CliRun RunCli(const std::vector<std::string>& args) {
+const std::string kGcfLcmBanner =
+    "\r\nThe Greatest Common Factor finder V2.00\r\n and Least Common Multiple finder V1.00,\r\n";
+
+const CliCase kCases[] = {
+    {"BinaryForATerminal", {"binary", "1011"}, 0, "11\n", ""},
+    {"ALeadingMinusIsAFieldsText", {"binary", "-1"}, 0, "1\n", ""},
+    {"AnEmptyField", {"binary", ""}, 0, "0\n", ""},
+    {"AnOverlongFormIsNoDigit", {"binary", "\xC0\xB1"}, 0, "0\n", ""},
+    {"RawBytes", {"--raw", "binary", "11"}, 0, "3", ""},
+    {"NoBreakSpacesAsUtf8", {"divide", "22", "7"}, 0,
+     "3.\xC2\xA0[\xC2\xA0" "142857 ] - Repeating\n", ""},
+    {"NoBreakSpacesRaw", {"--raw", "divide", "22", "7"}, 0, "3.\xA0[\xA0" "142857 ] - Repeating",
+     ""},
+    {"LineEndsForATerminal", {"all-factors", "12"}, 0,
+     "The factors of 12 are:\n\n12\n6\n4\n3\n2\n1\n\n", ""},
+    {"NegativeNumbersNeedNoDoubleDash", {"prime-factors", "-12"}, 0,
+     "The prime factorization of -12 is:\n\n -1 * 2^2 * 3 \n", ""},
+    {"TextAfterDoubleDash", {"prime-factors", "--", "-x"}, 0,
+     "The prime factorization of 0 is:\n\n 0^1\n", ""},
+    {"ABoxGoesToStandardErrorWithStatusOne", {"--raw", "gcf-lcm", "0", "5"}, 1, kGcfLcmBanner,
+     "\n\nInvalid Input, Cannot input Zero\n\n"},
+    {"ARefusedNumberGivesStatusOne", {"divide", "99999999999", "3"}, 1,
+     "Invalid Input, Numbers from 0 to 4,294,967,295 only\n", ""},
+    {"DividingByZeroGivesStatusOne", {"divide", "5", "0"}, 1,
+     "Invalid Input, Cannot divide by Zero\n", ""},
+    {"TooManyBitsGiveStatusOne", {"--raw", "bits", "262145"}, 1,
+     "Ezo's Bit combination finder VBETA, 1999\r\n\r\nThis program calculates the number of "
+     "combinations for a given number of binary digits.\r\n\r\n\t262145 is too large, max input "
+     "is 262,144\r\n",
+     ""},
+    {"NoCommand", {}, 2, "", "no command given"},
+    {"AnUnknownCommandIsNamed", {"foo"}, 2, "", "unknown command 'foo'"},
+    {"AMissingFieldIsNamedWithItsCommand", {"divide", "1"}, 2, "", "divide needs FIRST and SECOND"},
+    {"AnExtraField", {"binary", "1", "2"}, 2, "", "binary takes only TEXT"},
+    {"AnUnknownOption", {"--bogus", "binary", "1"}, 2, "", "unknown option '--bogus'"},
+    {"AnOptionLikeFieldNamesTheFix", {"prime-factors", "-x"}, 2, "",
+     "'-x' is not a number; to give a field text that begins with '-', put -- before the field "
+     "texts"},
+};
+
+class NumbrelCli : public testing::TestWithParam<CliCase> {};
+
+TEST_P(NumbrelCli, PrintsTheFieldAndExitsWithItsStatus) {
+  const CliCase& c = GetParam();
   std::ostringstream out;
   std::ostringstream err;
-  const int status = RunNumbrelCli(args, out, err);
-  return {status, out.str(), err.str()};
+  EXPECT_EQ(RunNumbrelCli(c.args, out, err), c.status);
+  EXPECT_EQ(out.str(), c.out);
+  const std::string expectedErr =
+      c.status == 2 ? "numbrel-cli: " + c.err + " (try 'numbrel-cli --help')\n" : c.err;
+  EXPECT_EQ(err.str(), expectedErr);
 }
 
-TEST(NumbrelCli, PrintsEachCommandsFieldForATerminalOrAsRawBytes) {
-  const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {{"binary", "1011"}, "11\n"},
-      {{"binary", "-1"}, "1\n"},  // a leading minus is a field's text, not an option
-      {{"binary", ""}, "0\n"},
-      {{"--raw", "binary", "11"}, "3"},
-      {{"divide", "22", "7"}, "3.\xC2\xA0[\xC2\xA0" "142857 ] - Repeating\n"},
-      {{"--raw", "divide", "22", "7"}, "3.\xA0[\xA0" "142857 ] - Repeating"},
-      {{"gcf-lcm", "12", "18"}, "The GCF of 12, and 18 is: 6\n\nThe LCM of 12, and 18 is: 36\n"},
-      {{"prime-factors", "360"}, "The prime factorization of 360 is:\n\n 2^3 * 3^2 * 5 \n"},
-      {{"all-factors", "12"}, "The factors of 12 are:\n\n12\n6\n4\n3\n2\n1\n\n"},
-      {{"--raw", "bits", "100"}, FindBitCombinations(100)},
-  };
-  for (const auto& [args, out] : cases) {
-    const CliRun run = RunCli(args);
-    EXPECT_EQ(run.out, out) << args.back();
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-  }
-}
+INSTANTIATE_TEST_SUITE_P(Cases, NumbrelCli, testing::ValuesIn(kCases),
+                         [](const auto& param) { return std::string(param.param.name); });
 
-TEST(NumbrelCli, PutsARefusalOnStandardErrorWithStatusOne) {
-  const CliRun run = RunCli({"--raw", "gcf-lcm", "0", "5"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "\n\nInvalid Input, Cannot input Zero\n\n");
-  EXPECT_EQ(run.out, "\r\nThe Greatest Common Factor finder V2.00\r\n and Least Common Multiple finder V1.00,\r\n");
-}
-
-TEST(NumbrelCli, ReportsUsageErrorsOnOneLineWithStatusTwo) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{}, {"frobnicate"}, {"binary"}, {"binary", "1", "2"},
-        {"divide", "1"}, {"--bogus", "binary", "1"}}) {
-    const CliRun run = RunCli(args);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("--help"), std::string::npos) << run.err;
-    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+// help shows every command with its fields in plain words.
+TEST(NumbrelCliHelp, NamesEveryCommandWithItsFieldsAndRanges) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"}, {"help"}}) {
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunNumbrelCli(args, out, err), 0);
+    for (const char* line : {"  divide FIRST SECOND", "SECOND: a whole number from 1 to 4,294,967,295",
+                             "  bits NUMBER", "from 0 to 262,144", "  all-factors NUMBER"}) {
+      EXPECT_NE(out.str().find(line), std::string::npos) << line;
+    }
   }
 }
 

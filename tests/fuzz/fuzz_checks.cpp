@@ -25,18 +25,15 @@ void Expect(bool holds, const char* what) {
   if (!holds) Fail(what);
 }
 
-const FuzzCommand kCommands[] = {
-    {"binary", {IDC_BINARY}, IDC_BINARY, Notification::TextChanged, IDC_DECIMAL},
-    {"divide", {IDC_FIRST_NUMBER, IDC_SECOND_NUMBER}, IDC_DIVIDE, Notification::Clicked, IDC_RESULT},
-    {"gcf_lcm", {IDC_FIRST_NUMBER, IDC_SECOND_NUMBER}, IDC_GCF_LCM, Notification::Clicked, IDC_RESULT},
-    {"prime_factors", {IDC_SINGLE_NUMBER}, IDC_PRIME_FACTORS, Notification::Clicked, IDC_RESULT},
-    {"all_factors", {IDC_SINGLE_NUMBER}, IDC_ALL_FACTORS, Notification::Clicked, IDC_RESULT},
-    {"bits", {IDC_SINGLE_NUMBER}, IDC_BITS, Notification::Clicked, IDC_RESULT},
-};
-
 int32_t SignedField(const MemoryForm& form, ControlId id) {
   return static_cast<int32_t>(ReadFieldNumber(form.FieldText(id), Reading::Signed));
 }
+
+bool OutOfRange(const MemoryForm& form, ControlId id, Reading reading) {
+  return IsOutOfRange(form.FieldText(id), reading);
+}
+
+constexpr const char* kSignedRefusal = "Invalid Input, Numbers from -2,147,483,647 to 2,147,483,647 only";
 
 void CheckBinary(const MemoryForm& before, const MemoryForm& after) {
   // The conversion bit by bit, straight from the first 99 characters.
@@ -52,8 +49,12 @@ void CheckBinary(const MemoryForm& before, const MemoryForm& after) {
 void CheckDivide(const MemoryForm& before, const MemoryForm& after) {
   const uint32_t dividend = ReadFieldNumber(before.FieldText(IDC_FIRST_NUMBER), Reading::Unsigned);
   const uint32_t divisor = ReadFieldNumber(before.FieldText(IDC_SECOND_NUMBER), Reading::Unsigned);
+  const bool refused = OutOfRange(before, IDC_FIRST_NUMBER, Reading::Unsigned) ||
+                       OutOfRange(before, IDC_SECOND_NUMBER, Reading::Unsigned);
   const std::string expected =
-      divisor == 0 ? std::string(kDivideByZeroText) : DivideLiterallyWithLookup(dividend, divisor);
+      refused        ? std::string("Invalid Input, Numbers from 0 to 4,294,967,295 only")
+      : divisor == 0 ? std::string(kDivideByZeroText)
+                     : DivideLiterallyWithLookup(dividend, divisor);
   Expect(after.FieldText(IDC_RESULT) == expected, "the division matches the literal one");
 }
 
@@ -62,7 +63,11 @@ void CheckBits(const MemoryForm& before, const MemoryForm& after) {
   const std::string& text = after.FieldText(IDC_RESULT);
   // The digit register grows with the square of n: past a few thousand bits it
   // is too slow to run per input, and the whole range is the unit tests' job.
-  if (n <= 3000) {
+  if (OutOfRange(before, IDC_SINGLE_NUMBER, Reading::Signed)) {
+    Expect(text.ends_with(" is too large, max input is 262,144\r\n"), "an unreadable n is refused");
+  } else if (n == 0) {
+    Expect(text.ends_with("The result of 0 Bits is:\r\n\r\n1"), "2 to the power 0 is 1");
+  } else if (n <= 3000) {
     Expect(text == FindBitCombinationsLiterally(n), "the bits text matches the digit register");
   } else {
     Expect(text.size() > 164 && text.back() != ',', "a long bits text ends in a digit");
@@ -82,8 +87,10 @@ void CheckGcfLcm(const MemoryForm& before, const MemoryForm& after) {
   for (const MemoryForm::Event& event : after.Events()) {
     boxShown = boxShown || event.kind == MemoryForm::EventKind::MessageBox;
   }
-  Expect(boxShown == (first == 0 || second == 0), "only a zero is refused");
-  if (FitsTheLiteralTable(first) && FitsTheLiteralTable(second)) {
+  const bool outOfRange = OutOfRange(before, IDC_FIRST_NUMBER, Reading::Signed) ||
+                          OutOfRange(before, IDC_SECOND_NUMBER, Reading::Signed);
+  Expect(boxShown == (outOfRange || first == 0 || second == 0), "only a zero or a range is refused");
+  if (!boxShown && FitsTheLiteralTable(first) && FitsTheLiteralTable(second)) {
     Expect(after.FieldText(IDC_RESULT) == reference::WriteGcfLcm(first, second),
            "GCF/LCM matches the literal one");
   }
@@ -91,7 +98,9 @@ void CheckGcfLcm(const MemoryForm& before, const MemoryForm& after) {
 
 void CheckAllFactors(const MemoryForm& before, const MemoryForm& after) {
   const int32_t n = SignedField(before, IDC_SINGLE_NUMBER);
-  if (n == 0 || FitsTheLiteralTable(n)) {
+  if (OutOfRange(before, IDC_SINGLE_NUMBER, Reading::Signed)) {
+    Expect(after.FieldText(IDC_RESULT) == kSignedRefusal, "all factors refuse the range");
+  } else if (n == 0 || FitsTheLiteralTable(n)) {
     Expect(after.FieldText(IDC_RESULT) == reference::WriteAllFactors(n),
            "all factors match the literal listing");
   }
@@ -99,22 +108,36 @@ void CheckAllFactors(const MemoryForm& before, const MemoryForm& after) {
 
 void CheckPrimeFactors(const MemoryForm& before, const MemoryForm& after) {
   const int32_t n = SignedField(before, IDC_SINGLE_NUMBER);
-  if (n >= 0) {
+  if (OutOfRange(before, IDC_SINGLE_NUMBER, Reading::Signed)) {
+    Expect(after.FieldText(IDC_RESULT) == kSignedRefusal, "prime factors refuse the range");
+  } else if (n >= 0) {
     Expect(after.FieldText(IDC_RESULT) == reference::WritePrimeFactorization(n),
            "the prime factorization matches the literal one");
   }
 }
 
+// Sized so that the whole bounded run takes about half a minute: a fuzzed
+// division is checked against the literal one, and a bits text against the
+// digit register where n is small.
+constexpr FuzzPlan kPlans[] = {
+    {IDC_BINARY, 100000, CheckBinary},          {IDC_DIVIDE, 20000, CheckDivide},
+    {IDC_GCF_LCM, 30000, CheckGcfLcm},          {IDC_PRIME_FACTORS, 30000, CheckPrimeFactors},
+    {IDC_ALL_FACTORS, 30000, CheckAllFactors},  {IDC_BITS, 1500, CheckBits},
+};
+
 }  // namespace
 
-const FuzzCommand& FuzzCommandNumber(int number) { return kCommands[number]; }
+const FuzzPlan* FuzzPlanOf(const Command& command) {
+  for (const FuzzPlan& plan : kPlans) {
+    if (plan.source == command.source) return &plan;
+  }
+  return nullptr;
+}
 
-void CheckRun(const FuzzCommand& command, const MemoryForm& before, const MemoryForm& after) {
+void CheckRun(const Command& command, const MemoryForm& before, const MemoryForm& after) {
   Expect(after.WaitDepth() == 0, "the busy pointer is back");
-  for (const ControlId id : command.fields) {
-    if (id != command.output) {
-      Expect(after.FieldText(id) == before.FieldText(id), "input fields keep their text");
-    }
+  for (const CommandField& field : command.fields) {
+    Expect(after.FieldText(field.id) == before.FieldText(field.id), "input fields keep their text");
   }
   bool wroteOutput = false;
   for (const MemoryForm::Event& event : after.Events()) {
@@ -125,10 +148,5 @@ void CheckRun(const FuzzCommand& command, const MemoryForm& before, const Memory
   }
   Expect(wroteOutput, "the output field is written");
 
-  if (command.source == IDC_BINARY) CheckBinary(before, after);
-  if (command.source == IDC_DIVIDE) CheckDivide(before, after);
-  if (command.source == IDC_BITS) CheckBits(before, after);
-  if (command.source == IDC_GCF_LCM) CheckGcfLcm(before, after);
-  if (command.source == IDC_ALL_FACTORS) CheckAllFactors(before, after);
-  if (command.source == IDC_PRIME_FACTORS) CheckPrimeFactors(before, after);
+  FuzzPlanOf(command)->check(before, after);
 }

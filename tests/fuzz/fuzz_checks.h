@@ -4,19 +4,16 @@
 // aborts, which the fuzzer reports with the input that caused it.
 #pragma once
 
-#include <vector>
-
-#include "form/command_table.h"
+#include "commands/command_table.h"
 #include "form/memory_form.h"
 
-struct FuzzCommand {
-  const char* name;
-  std::vector<ControlId> fields;
+// How long the bounded run of a command lasts, and what its text must equal.
+struct FuzzPlan {
   ControlId source;
-  Notification notification;
-  ControlId output;
+  int runs;  // inputs in the bounded run of make test
+  void (*check)(const MemoryForm& before, const MemoryForm& after);
 };
 
-// The commands in the order of their NUMBREL_FUZZ_COMMAND numbers.
-const FuzzCommand& FuzzCommandNumber(int number);
-void CheckRun(const FuzzCommand& command, const MemoryForm& before, const MemoryForm& after);
+// The plan for a command, or nullptr for one that reads no field.
+const FuzzPlan* FuzzPlanOf(const Command& command);
+void CheckRun(const Command& command, const MemoryForm& before, const MemoryForm& after);

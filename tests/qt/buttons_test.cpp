@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 #include <optional>
 
-#include "form/about.h"
+#include "form/program.h"
 #include "ops/all_factors.h"
 #include "ops/bits.h"
 #include "ops/divide.h"

@@ -116,7 +116,7 @@ TEST_F(WindowLayout, ControlsStartEmptyWithTheirCaptionsAndFlags) {
 
 TEST(DialogUnits, WidenOnlyAsFarAsTheLabelsNeed) {
   const QFontMetrics metrics(FormFont());
-  const LabelPlace labels[] = {{"Number to factorize or for bits:", {5, 47, 98, 8}}};
+  const LabelPlace labels[] = {{"Number to factorize or for bits:", {5, 47, 98, 8}, IDC_SINGLE_NUMBER}};
   const BaseUnits widened = WidenToFitLabels({1, 16}, metrics, labels);
   EXPECT_EQ(widened.y, 16);
   const int text = metrics.horizontalAdvance(QString::fromLatin1(labels[0].text));

@@ -16,8 +16,8 @@
 
 #include "app/win32/framework/wide_text.h"
 #include "app/win32/framework/windows_api.h"
-#include "form/about.h"
-#include "form/command_table.h"
+#include "form/program.h"
+#include "commands/command_table.h"
 #include "form/memory_form.h"
 
 namespace {

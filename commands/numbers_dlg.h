@@ -1,6 +1,7 @@
-// The calculator's seven command handlers. Each reaches the window only
-// through the form operations of the Form it was given; the arithmetic lives
-// in ops/. Every shell owns one of these next to its realization of Form.
+// The calculator's seven command handlers. Each reads its fields through the
+// form operations of the Form it was given, calls an operation, and writes the
+// answer to its output field. Every shell owns one of these next to its
+// realization of Form.
 #pragma once
 
 #include "form/form.h"

@@ -1,4 +1,4 @@
-#include "form/command_table.h"
+#include "commands/command_table.h"
 
 bool DispatchCommand(CNumbersDlg& dialog, ControlId source, Notification notification) {
   for (const Command& command : kCommandTable) {
@@ -8,4 +8,11 @@ bool DispatchCommand(CNumbersDlg& dialog, ControlId source, Notification notific
     }
   }
   return false;
+}
+
+const Command* FindCommand(std::string_view name) {
+  for (const Command& command : kCommandTable) {
+    if (command.name == name) return &command;
+  }
+  return nullptr;
 }

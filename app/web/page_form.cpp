@@ -1,0 +1,25 @@
+#include "app/web/page_form.h"
+
+#include "app/web/page_text.h"
+#include "form/program.h"
+
+std::string PageForm::FieldText(ControlId id) const {
+  return FromPageText(page_.call<std::string>("fieldText", id));
+}
+
+void PageForm::SetFieldText(ControlId id, std::string_view text) {
+  page_.call<void>("setFieldText", id, ToPageText(text));
+}
+
+void PageForm::MessageBox(std::string_view text, std::optional<std::string_view> caption) {
+  page_.call<void>("messageBox", ToPageText(text), ToPageText(caption.value_or(kProgramName)));
+}
+
+void PageForm::BeginWaitCursor() {
+  if (waitDepth_++ == 0) page_.call<void>("setBusy", true);
+}
+
+void PageForm::EndWaitCursor() {
+  if (waitDepth_ == 0) return;
+  if (--waitDepth_ == 0) page_.call<void>("setBusy", false);
+}

@@ -1,0 +1,25 @@
+// The form as the page shows it: every primitive is a call on a JavaScript
+// object that owns the page's elements (fieldText, setFieldText, messageBox,
+// setBusy), with texts converted at this edge.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include "form/form.h"
+
+class PageForm : public Form {
+ public:
+  explicit PageForm(emscripten::val page) : page_(std::move(page)) {}
+
+  std::string FieldText(ControlId id) const override;
+  void SetFieldText(ControlId id, std::string_view text) override;
+  // Shown at once; the page keeps it modal and queues any that follow.
+  void MessageBox(std::string_view text, std::optional<std::string_view> caption) override;
+  // The page hears only the first begin and the last end.
+  void BeginWaitCursor() override;
+  void EndWaitCursor() override;
+
+ private:
+  emscripten::val page_;
+  int waitDepth_ = 0;
+};

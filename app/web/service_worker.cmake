@@ -1,0 +1,17 @@
+# Writes the site's service worker: it caches every file of the site, under a
+# cache name that changes whenever any file does. -DSITE=dir -DTEMPLATE=sw.js.in
+file(GLOB files RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM files sw.js)
+list(SORT files)
+set(digests "")
+set(urls "")
+foreach(file IN LISTS files)
+  file(SHA256 ${SITE}/${file} digest)
+  string(APPEND digests ${digest})
+  string(APPEND urls "  \"./${file}\",\n")
+endforeach()
+string(SHA256 version "${digests}")
+string(SUBSTRING ${version} 0 16 version)
+set(NUMBREL_SITE_FILES "  \"./\",\n${urls}")
+set(NUMBREL_SITE_VERSION ${version})
+configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)
