@@ -16,10 +16,6 @@ namespace {
 constexpr int kLineEditSideMargin = 2;
 constexpr int kCursorRoom = 1;
 
-bool IsDigits(const QString& text) {
-  return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 // Printable text without Control or Meta held; Control with Alt is AltGr on
 // some keyboards. Shortcuts such as Ctrl+V pass through as shortcuts.
 bool IsTypedText(const QKeyEvent& event) {
@@ -33,18 +29,22 @@ bool IsTypedText(const QKeyEvent& event) {
 
 }  // namespace
 
-DigitField::DigitField(QWidget* parent) : QLineEdit(parent) {
+DigitField::DigitField(QWidget* parent, const QString& typed, int maxTyped)
+    : QLineEdit(parent), typeable_(typed), maxTyped_(maxTyped) {
   setAlignment(Qt::AlignCenter);
 }
 
 bool DigitField::AcceptsTyped(const QString& typed) const {
-  if (!IsDigits(typed)) return false;
+  if (!std::all_of(typed.begin(), typed.end(), [&](QChar c) { return typeable_.contains(c); })) {
+    return false;
+  }
   QString after = text();
   if (hasSelectedText()) {
     after.replace(selectionStart(), selectedText().size(), typed);
   } else {
     after.insert(cursorPosition(), typed);
   }
+  if (maxTyped_ > 0 && after.size() > maxTyped_) return false;
   QStyleOptionFrame option;
   initStyleOption(&option);
   const QRect contents = style()

@@ -1,7 +1,7 @@
-// A one-line field of the form: centred text, only the digits 0 to 9 can be
-// typed, and typing stops when the field is full, so its text never scrolls
-// sideways. Pasted or dropped text goes in unfiltered: the form's field
-// reading decides what it means.
+// A one-line field of the form: centred text, only the characters it was given
+// can be typed, and typing stops at its most characters or when the field is
+// full, so its text never scrolls sideways. Pasted or dropped text goes in
+// unfiltered: the form's field reading decides what it means.
 #pragma once
 
 #include <QLineEdit>
@@ -10,13 +10,18 @@ class DigitField : public QLineEdit {
   Q_OBJECT
 
  public:
-  explicit DigitField(QWidget* parent);
+  // typed: the characters typing accepts ("" for none); maxTyped: the most
+  // characters typing puts in, 0 for as many as fit.
+  DigitField(QWidget* parent, const QString& typed, int maxTyped);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
 
  private:
-  // Whether typing these characters over the selection leaves digits that fit.
+  // Whether typing these characters over the selection leaves a text that fits.
   bool AcceptsTyped(const QString& typed) const;
+
+  QString typeable_;
+  int maxTyped_;
 };

@@ -9,6 +9,32 @@
 #include "app/qt/window_icon.h"
 #include "form/program.h"
 
+namespace {
+
+// What a screen reader adds after a control's name, where the name alone
+// leaves the user guessing.
+struct Description {
+  ControlId id;
+  const char* text;
+};
+constexpr Description kDescriptions[] = {
+    {IDC_BINARY, "Binary digits, 0 and 1; the Decimal field shows their value as you type"},
+    {IDC_DECIMAL, "The value of the binary number"},
+    {IDC_FIRST_NUMBER, "The number Divide divides and GCF/LCM takes first"},
+    {IDC_RESULT, "What the last button pressed found"},
+};
+
+QString DescriptionOf(ControlId id) {
+  for (const Description& description : kDescriptions) {
+    if (description.id == id) return QString::fromLatin1(description.text);
+  }
+  return {};
+}
+
+QString Characters(const char* text) { return text == nullptr ? QString() : ToQString(text); }
+
+}  // namespace
+
 QFont FormFont() {
   QFont font;
   font.setFamilies({QString::fromLatin1(kFormFontFace), QString::fromLatin1(kFormFontFallback)});
@@ -38,7 +64,8 @@ NumbersWindow::NumbersWindow() : form_(*this), dialog_(form_) {
     switch (place.kind) {
       case ControlKind::Field:
       case ControlKind::ReadOnlyField: {
-        auto* field = new DigitField(this);
+        auto* field =
+            new DigitField(this, Characters(place.typedCharacters), place.maxTyped);
         field->setReadOnly(place.kind == ControlKind::ReadOnlyField);
         connect(field, &QLineEdit::textChanged, this,
                 [this, id = place.id] { Notify(id, Notification::TextChanged); });
@@ -57,6 +84,8 @@ NumbersWindow::NumbersWindow() : form_(*this), dialog_(form_) {
         break;
     }
     control->setObjectName(QString::fromLatin1(place.name));
+    control->setAccessibleName(ToQString(place.accessibleName));
+    control->setAccessibleDescription(DescriptionOf(place.id));
     control->setGeometry(MapDialogRect(place.rect, units_));
     if (previous != nullptr) setTabOrder(previous, control);
     previous = control;
@@ -67,6 +96,7 @@ NumbersWindow::NumbersWindow() : form_(*this), dialog_(form_) {
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(MapDialogRect(place.rect, units_));
+    if (place.buddy != 0) label->setBuddy(Control(place.buddy));
   }
   Control(IDC_BINARY)->setFocus();
 }

@@ -2,11 +2,16 @@
 
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 
-#include "app/qt/wrap_choice.h"
+#include "app/qt/result_layout.h"
 
 ResultField::ResultField(QWidget* parent, int tabStopPixels) : QPlainTextEdit(parent) {
+  auto* document = new QTextDocument(this);
+  document->setDocumentLayout(new ResultLayout(document, *viewport()));
+  document->setDefaultFont(font());
+  setDocument(document);
   setReadOnly(true);
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   setTabChangesFocus(true);
@@ -19,12 +24,6 @@ ResultField::ResultField(QWidget* parent, int tabStopPixels) : QPlainTextEdit(pa
 }
 
 void ResultField::ShowText(const QString& text) {
-  const QTextOption::WrapMode mode = WrapModeFor(text, fontMetrics(), viewport()->width());
-  if (mode != wordWrapMode()) {
-    // Changing the mode lays out the old text again: empty the field first.
-    clear();
-    setWordWrapMode(mode);
-  }
   setPlainText(text);
   verticalScrollBar()->setValue(0);
 }

@@ -1,7 +1,5 @@
 #include "app/qt/wrap_choice.h"
 
-#include <algorithm>
-
 namespace {
 
 bool IsBreakOpportunity(QChar c) {
@@ -11,14 +9,13 @@ bool IsBreakOpportunity(QChar c) {
 
 }  // namespace
 
-QTextOption::WrapMode WrapModeFor(QStringView text, const QFontMetrics& metrics, int lineWidth) {
-  const qsizetype charactersPerLine =
-      std::max(1, lineWidth) / std::max(1, metrics.averageCharWidth());
-  const qsizetype longestWrappedRun = charactersPerLine * kLongestWordWrappedRunLines;
-  qsizetype run = 0;
-  for (const QChar c : text) {
-    run = IsBreakOpportunity(c) ? 0 : run + 1;
-    if (run > longestWrappedRun) return QTextOption::WrapAnywhere;
+std::vector<TextRun> LongRuns(QStringView text, qsizetype longest) {
+  std::vector<TextRun> runs;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i <= text.size(); ++i) {
+    if (i < text.size() && !IsBreakOpportunity(text[i])) continue;
+    if (i - start > longest) runs.push_back({start, i});
+    start = i + 1;
   }
-  return QTextOption::WrapAtWordBoundaryOrAnywhere;
+  return runs;
 }

@@ -3,10 +3,14 @@
 #include "app/win32/framework/paint_dc.h"
 #include "app/win32/framework/win_app.h"
 #include "app/win32/icon_placement.h"
+#include "app/win32/typing_filter.h"
 #include "commands/command_table.h"
 #include "res/resource_ids.h"
 
 namespace {
+
+// Fits the labels again once the dialog has taken the fonts of a new DPI.
+constexpr UINT kRefitLabels = WM_APP + 1;
 
 CNumbersDlgWnd& Self(CDialog& dialog) { return static_cast<CNumbersDlgWnd&>(dialog); }
 
@@ -24,6 +28,19 @@ const CDialog::MessageMapEntry CNumbersDlgWnd::kMessageMap[] = {
        Self(dialog).OnCommand(LOWORD(wParam), HIWORD(wParam));
        return 0;
      }},
+    {WM_DPICHANGED, [](CDialog& dialog, WPARAM, LPARAM) -> LRESULT {
+       PostMessageW(dialog.m_hWnd, kRefitLabels, 0, 0);
+       Self(dialog).Default();
+       return 0;
+     }},
+    {kRefitLabels, [](CDialog& dialog, WPARAM, LPARAM) -> LRESULT {
+       Self(dialog).m_labelFonts.Fit(dialog.m_hWnd);
+       return 0;
+     }},
+    {WM_DESTROY, [](CDialog& dialog, WPARAM, LPARAM) -> LRESULT {
+       Self(dialog).OnDestroy();
+       return 0;
+     }},
 };
 
 CNumbersDlgWnd::CNumbersDlgWnd(CWnd* parent)
@@ -39,7 +56,16 @@ BOOL CNumbersDlgWnd::OnInitDialog() {
   CDialog::OnInitDialog();
   SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
   SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+  PlaceLabelsBeforeTheirFields(m_hWnd);
+  m_names.Annotate(m_hWnd);
+  m_labelFonts.Fit(m_hWnd);
+  for (const ControlPlace& place : kControls) FilterTyping(GetDlgItem(m_hWnd, place.id), place);
   return TRUE;
+}
+
+void CNumbersDlgWnd::OnDestroy() {
+  m_names.Clear();
+  Default();
 }
 
 void CNumbersDlgWnd::OnPaint() {

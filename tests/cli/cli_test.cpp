@@ -73,7 +73,7 @@ TEST(NumbrelCliHelp, NamesEveryCommandWithItsFieldsAndRanges) {
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(RunNumbrelCli({help}, out, err), 0);
-    for (const char* line : {"  divide FIRST SECOND", "SECOND: a whole number from 1 to 4,294,967,295",
+    for (const char* line : {"  divide FIRST SECOND", "SECOND  a whole number from 1 to 4,294,967,295",
                              "  bits NUMBER", "from 0 to 262,144", "  all-factors NUMBER"}) {
       EXPECT_NE(out.str().find(line), std::string::npos) << help << ": " << line;
     }

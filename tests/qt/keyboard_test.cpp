@@ -63,16 +63,16 @@ TEST_F(Typing, BinaryShowsItsDecimalValueAfterEveryChange) {
   EXPECT_EQ(Text(IDC_BINARY), "");
 }
 
-TEST_F(Typing, RefusesEverythingButDigitsFromTheKeyboardAndFromAnInputMethod) {
+TEST_F(Typing, TakesBinaryDigitsInBinaryAndDigitsElsewhereFromKeysAndAnInputMethod) {
   ClickOn(IDC_BINARY);
-  for (const QString& commit : {QStringLiteral("1a"), QStringLiteral("11")}) {
+  for (const QString& commit : {QStringLiteral("1a"), QStringLiteral("12"), QStringLiteral("11")}) {
     QInputMethodEvent event(QString(), {});
     event.setCommitString(commit);
     QApplication::sendEvent(FocusWidget(), &event);
   }
   EXPECT_EQ(Text(IDC_BINARY), "11");
   EXPECT_EQ(Text(IDC_DECIMAL), "3");
-  TypeInto(IDC_BINARY, QStringLiteral("1a0-b 1.x"));
+  TypeInto(IDC_BINARY, QStringLiteral("1a0-b 2391.x"));
   EXPECT_EQ(Text(IDC_BINARY), "101");
   EXPECT_EQ(Text(IDC_DECIMAL), "5");
   TypeInto(IDC_FIRST_NUMBER, QStringLiteral("-42e3"));
@@ -84,6 +84,9 @@ TEST_F(Typing, TakesPastedTextAsItIs) {
   Paste(QStringLiteral("1 "));
   EXPECT_EQ(Text(IDC_BINARY), "1 ");
   EXPECT_EQ(Text(IDC_DECIMAL), "2");
+  const QString beyondTyping = QString(33, u'1') + u'2';
+  Paste(beyondTyping);
+  EXPECT_EQ(ControlAs<QLineEdit>(IDC_BINARY)->text(), QStringLiteral("1 ") + beyondTyping);
   ClickOn(IDC_FIRST_NUMBER);
   Paste(QStringLiteral("-7"));
   EXPECT_EQ(Text(IDC_FIRST_NUMBER), "-7");
@@ -94,8 +97,13 @@ TEST_F(Typing, TakesPastedTextAsItIs) {
   EXPECT_EQ(Text(IDC_SINGLE_NUMBER), "1\x80?");
 }
 
-TEST_F(Typing, StopsWhenTheFieldIsFull) {
-  for (const ControlId id : {IDC_BINARY, IDC_FIRST_NUMBER, IDC_SECOND_NUMBER, IDC_SINGLE_NUMBER}) {
+TEST_F(Typing, StopsAtThirtyTwoBinaryDigitsAndWhenANumberFieldIsFull) {
+  TypeInto(IDC_BINARY, QString(40, u'1'));
+  EXPECT_EQ(Text(IDC_BINARY), std::string(32, '1'));
+  EXPECT_EQ(Text(IDC_DECIMAL), "4294967295");
+  TypeInto(IDC_BINARY, QStringLiteral("10"));
+  EXPECT_EQ(Text(IDC_BINARY), "10");
+  for (const ControlId id : {IDC_FIRST_NUMBER, IDC_SECOND_NUMBER, IDC_SINGLE_NUMBER}) {
     TypeInto(id, QString(60, u'8'));
     const auto* field = ControlAs<QLineEdit>(id);
     EXPECT_GT(field->text().size(), 5) << id;

@@ -125,16 +125,17 @@ TEST(DialogUnits, WidenOnlyAsFarAsTheLabelsNeed) {
   EXPECT_EQ(WidenToFitLabels({40, 16}, metrics, labels), (BaseUnits{40, 16}));
 }
 
-TEST(WrapChoice, CountsSpacesTabsAndLineEndsButNotNoBreakSpacesAsBreaksInARun) {
-  const QFontMetrics metrics(FormFont());
-  const int line = 440;
-  const QString half(line / metrics.averageCharWidth() * kLongestWordWrappedRunLines / 2 + 1, u'1');
+TEST(WrapChoice, FindsRunsLongerThanTheLimitBetweenSpacesTabsAndLineEndsButNotNoBreakSpaces) {
   for (const QChar separator : {QChar(u' '), QChar(u'\t'), QChar(u'\n'), QChar(QChar::ParagraphSeparator)}) {
-    EXPECT_EQ(WrapModeFor(half + separator + half, metrics, line),
-              QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const std::vector<TextRun> runs = LongRuns(QStringLiteral("12345") + separator + "1234", 4);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].start, 0);
+    EXPECT_EQ(runs[0].end, 5);
   }
-  EXPECT_EQ(WrapModeFor(half + QChar(QChar::Nbsp) + half, metrics, line),
-            QTextOption::WrapAnywhere);
+  const std::vector<TextRun> runs = LongRuns(QStringLiteral("ab 12\u00A012"), 4);
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].start, 3);
+  EXPECT_EQ(runs[0].end, 8);
 }
 
 }  // namespace
