@@ -6,11 +6,12 @@
 #   make windows  cross-build the Windows program: build/windows/app/win32/EzosNumbrel.exe
 #   make web      build the browser edition's site into build/web/site
 #   make run-web  serve that site on http://127.0.0.1:$(PORT)/ (PORT=8080 unless given)
+#   make package  the Debian package and the Windows zip, into build/package/
 
 PRESETS := default sanitize fuzz windows web
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench fuzz windows web run-web deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
+.PHONY: run test bench fuzz windows web run-web package deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
 
 deps:
 	@bash scripts/install-deps.sh
@@ -47,6 +48,14 @@ web: build-web
 PORT ?= 8080
 run-web: build-web
 	node scripts/serve-web.mjs build/web/site $(PORT)
+
+PACKAGE_DIR := build/package
+package: build-default build-windows
+	rm -rf $(PACKAGE_DIR) build/default/deb
+	cpack --config build/default/CPackConfig.cmake -B build/default/deb
+	mkdir -p $(PACKAGE_DIR)
+	cp build/default/deb/*.deb build/windows/package/*.zip $(PACKAGE_DIR)/
+	@ls -l $(PACKAGE_DIR)
 
 clean:
 	rm -rf build

@@ -150,14 +150,6 @@ class Squarer {
 
 }  // namespace
 
-std::vector<uint32_t> SquareInBillions(std::span<const uint32_t> a) {
-  if (a.empty()) return {};
-  std::vector<Limb> square(a.begin(), a.end());
-  Squarer().Square(square, 1);
-  square.resize(2 * a.size());
-  return square;
-}
-
 std::vector<uint32_t> RaiseTwoInBillions(uint32_t n) {
   // Left to right over the bits of n: square, and double on the way where the
   // bit is 1. The leading bits make a power below 2^30, which one limb holds.

@@ -1,40 +1,23 @@
-#include "ops/binary.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-
+// The Decimal field follows the Binary field's text: the last 32 of its first
+// 99 characters, a character other than 1 weighing 0.
 #include "tests/press.h"
 
 namespace {
 
-struct BinaryCase {
-  std::string binary;
-  const char* decimal;
-};
-
-TEST(BinaryConversion, ShowsTheValueOfTheLast32OfTheFirst99Characters) {
-  const BinaryCase cases[] = {
-      {"", "0"}, {"0", "0"}, {"1", "1"}, {"10", "2"}, {"101", "5"}, {"0001", "1"},
-      {"12", "2"}, {"21", "1"}, {"1 ", "2"}, {"abc1", "1"}, {"-1", "1"},
-      {std::string(31, '1'), "2147483647"},
-      {std::string(32, '1'), "4294967295"},
-      {std::string("1").append(31, '0'), "2147483648"},
-      {std::string(33, '1'), "4294967295"},
-      {std::string("1").append(32, '0'), "0"},
-      // Characters 68 to 99 of a longer field are weighed; the 100th is never seen.
-      {std::string(67, '0') + std::string(32, '1') + std::string(50, '0'), "4294967295"},
-      {std::string(98, '0') + "1" + std::string(20, '0'), "1"},
-      {std::string(99, '0') + "1", "0"},
-      {std::string(66, '0') + "1" + std::string(32, '0'), "0"},
-      // The field is read as a zero-ended buffer.
-      {std::string("11\0" "1111", 7), "3"},
-  };
-  for (const BinaryCase& c : cases) {
-    SCOPED_TRACE("binary: \"" + c.binary + "\"");
-    const Events expected{Write(c.decimal, IDC_DECIMAL)};
-    EXPECT_EQ(Dispatch(IDC_BINARY, {{IDC_BINARY, c.binary}}, Notification::TextChanged), expected);
-  }
+PressCase Binary(const char* name, std::string text, const char* decimal) {
+  return {name, IDC_BINARY, {{IDC_BINARY, std::move(text)}}, decimal};
 }
+
+const PressCase kCases[] = {
+    Binary("Empty", "", "0"), Binary("Five", "101", "5"), Binary("OthersWeighZero", "-12", "2"),
+    Binary("AllOfThe32Bits", std::string(32, '1'), "4294967295"),
+    Binary("OnlyTheLast32Bits", std::string("1").append(32, '0'), "0"),
+    Binary("CharactersUpTo99", std::string(67, '0') + std::string(32, '1') + std::string(50, '0'),
+           "4294967295"),
+    Binary("The99th", std::string(98, '0') + "1" + std::string(20, '0'), "1"),
+    Binary("NeverThe100th", std::string(99, '0') + "1", "0"),
+    Binary("UpToAZeroByte", std::string("11\0" "1111", 7), "3"),
+};
+INSTANTIATE_TEST_SUITE_P(Binary, Press, testing::ValuesIn(kCases), CaseName);
 
 }  // namespace

@@ -1,88 +1,62 @@
+// 2 to the power n written out with its digits grouped by threes, under the
+// program's introduction; an n past 262,144 is refused.
 #include "ops/bits.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <string>
-#include <vector>
 
 #include "tests/press.h"
 #include "tests/reference/bits_reference.h"
 
 namespace {
 
-const std::string kIntro =
-    "Ezo's Bit combination finder VBETA, 1999\r\n"
-    "\r\nThis program calculates the number of combinations for a given number of binary digits."
-    "\r\n";
-
-std::string PressBits(const std::string& field) {
-  return OnlyWrite(IDC_BITS, {{IDC_SINGLE_NUMBER, field}});
-}
-
 std::string Heading(const std::string& n) {
-  return kIntro + "\r\n\r\nThe result of " + n + " Bits is:\r\n\r\n";
+  return kBitsIntro + "\r\n\r\nThe result of " + n + " Bits is:\r\n\r\n";
 }
 
-TEST(BitCombinations, WritesTheWholeTextForEveryKindOfInput) {
-  const std::pair<const char*, std::string> cases[] = {
-      {"10", Heading("10") + "1,024"},
-      {"  007x", Heading("7") + "128"},
-      {"0", Heading("0") + "1"},
-      {"", Heading("0") + "1"},
-      {"262145", kIntro + "\r\n\t262145 is too large, max input is 262,144\r\n"},
-      {"-1", kIntro + "\r\n\t-1 is too large, max input is 262,144\r\n"},
-      {"2147483647", kIntro + "\r\n\t2147483647 is too large, max input is 262,144\r\n"},
-  };
-  for (const auto& [field, text] : cases) {
-    EXPECT_EQ(PressBits(field), text) << "field: \"" << field << "\"";
+const PressCase kCases[] = {
+    {"GroupsByThrees", IDC_BITS, One("10"), Heading("10") + "1,024"},
+    {"ReadsTheField", IDC_BITS, One("  007x"), Heading("7") + "128"},
+    {"ZeroBitsAreOne", IDC_BITS, One("0"), Heading("0") + "1"},
+    {"RefusesOnePastTheMost", IDC_BITS, One("262145"),
+     kBitsIntro + "\r\n\t262145 is too large, max input is 262,144\r\n"},
+    {"RefusesANegativeNumber", IDC_BITS, One("-1"),
+     kBitsIntro + "\r\n\t-1 is too large, max input is 262,144\r\n"},
+};
+INSTANTIATE_TEST_SUITE_P(Bits, Press, testing::ValuesIn(kCases), CaseName);
+
+// Past the register's reach: the digits modulo a prime, and the ends in full.
+TEST(BitCombinations, WritesTwoToTheNUpToTheMostBits) {
+  constexpr uint64_t kPrime = 1'000'000'007;
+  for (uint32_t n : {24'494u, 65'537u, 131'071u, 262'143u, 262'144u}) {
+    const std::string text = FindBitCombinations(static_cast<int32_t>(n));
+    uint64_t digits = 0;
+    uint64_t power = 1;
+    for (char c : text.substr(Heading(std::to_string(n)).size())) {
+      if (c != ',') digits = (digits * 10 + static_cast<uint64_t>(c - '0')) % kPrime;
+    }
+    for (uint64_t base = 2, e = n; e != 0; e >>= 1, base = base * base % kPrime) {
+      if ((e & 1) != 0) power = power * base % kPrime;
+    }
+    EXPECT_EQ(digits, power) << "2^" << n;
   }
-}
-
-TEST(BitCombinations, GroupsTheDigitsByThreesFromTheUnits) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"1", "2"}, {"2", "4"}, {"3", "8"}, {"4", "16"}, {"7", "128"}, {"10", "1,024"},
-      {"14", "16,384"}, {"16", "65,536"}, {"17", "131,072"}, {"20", "1,048,576"},
-      {"29", "536,870,912"}, {"30", "1,073,741,824"},
-      {"64", "18,446,744,073,709,551,616"},
-      {"100", "1,267,650,600,228,229,401,496,703,205,376"},
-  };
-  for (const auto& [n, digits] : cases) EXPECT_EQ(PressBits(n), Heading(n) + digits);
-}
-
-TEST(BitCombinations, ShowsTextsLongerThanTenThousandCharactersWhole) {
-  // 24,492 bits was the most a 10,000-byte buffer held with its final zero.
-  EXPECT_EQ(PressBits("24492").size(), 9'999u);
-  EXPECT_EQ(PressBits("24493").size(), 10'000u);
-
-  const std::string text = PressBits("262144");
+  const std::string text = FindBitCombinations(262'144);
   ASSERT_EQ(text.size(), 105'388u);
-  ASSERT_EQ(text.substr(0, Heading("262144").size()), Heading("262144"));
-  const std::string digits = text.substr(Heading("262144").size());
-  EXPECT_EQ(digits.substr(0, 26), "16,113,257,174,857,604,736");
-  EXPECT_EQ(digits.substr(digits.size() - 27), "862,605,349,934,298,300,416");
-  // Two digits, then a comma before every three.
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    ASSERT_EQ(digits[i] == ',', i >= 2 && (i - 2) % 4 == 0) << "at " << i;
-  }
-}
-
-TEST(BitCombinations, AgreesWithTheDigitRegisterUpTo3000AndAroundTheOldBufferEnd) {
-  std::vector<int32_t> checked;
-  // The register leaves 2^0 without its digit.
-  for (int32_t n = 1; n <= 3000; ++n) checked.push_back(n);
-  for (int32_t n : {9'999, 10'000, 10'001, 24'491, 24'492, 24'493}) checked.push_back(n);
-  LiteralBitsFinder reference;
-  for (int32_t n : checked) ASSERT_EQ(FindBitCombinations(n), reference.FindText(n)) << "n = " << n;
+  EXPECT_EQ(text.substr(text.size() - 27), "862,605,349,934,298,300,416");
+  EXPECT_EQ(text.substr(0, Heading("262144").size() + 26),
+            Heading("262144") + "16,113,257,174,857,604,736");
 }
 
 // The register over the whole range takes some minutes: run it with
 // --gtest_also_run_disabled_tests after changing the arithmetic.
-TEST(BitCombinations, DISABLED_AgreesWithTheDigitRegisterOverTheWholeRange) {
+void ExpectAgreesWithTheDigitRegister(int32_t last, int32_t step) {
   LiteralBitsFinder reference;
-  for (int32_t n = 1; n <= 262'144; n += n < 262'044 ? 101 : 1) {
+  for (int32_t n = 1; n <= last; n += n < 3000 || n > last - 100 ? 1 : step) {
     ASSERT_EQ(FindBitCombinations(n), reference.FindText(n)) << "n = " << n;
   }
+}
+TEST(BitCombinations, AgreesWithTheDigitRegisterUpTo3000AndPastTheOldBufferEnd) {
+  ExpectAgreesWithTheDigitRegister(24'493, 10'741);
+}
+TEST(BitCombinations, DISABLED_AgreesWithTheDigitRegisterOverTheWholeRange) {
+  ExpectAgreesWithTheDigitRegister(262'144, 101);
 }
 
 }  // namespace

@@ -1,15 +1,13 @@
 // One user action on a fresh form, as the operations' tests make it: fields
-// typed (or pasted) as given, a notification dispatched through the command
-// table (once, or as often as asked), and everything the form recorded, in
-// order. No operation may change a field the user typed.
+// typed (or pasted) as given and the command of a source dispatched through
+// the command table. Every suite lists its presses as PressCase values of the
+// Press test (tests/press_test.cpp), which checks what every press must do.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <ostream>
+#include <algorithm>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "commands/command_table.h"
@@ -19,33 +17,51 @@ using Fields = std::vector<std::pair<ControlId, std::string>>;
 using Events = std::vector<MemoryForm::Event>;
 using EventKind = MemoryForm::EventKind;
 
-inline void PrintTo(const MemoryForm::Event& event, std::ostream* out) {
-  *out << "{kind " << static_cast<int>(event.kind) << ", id " << event.id << ", "
-       << testing::PrintToString(event.text) << ", caption "
-       << testing::PrintToString(event.caption) << ", depth " << event.waitDepth << "}";
+// The texts two commands write before their answer or refusal.
+inline const std::string kBitsIntro =
+    "Ezo's Bit combination finder VBETA, 1999\r\n"
+    "\r\nThis program calculates the number of combinations for a given number of binary digits."
+    "\r\n";
+inline const std::string kGcfBanner =
+    "\r\nThe Greatest Common Factor finder V2.00\r\n and Least Common Multiple finder V1.00,\r\n";
+
+inline Fields One(std::string number) { return {{IDC_SINGLE_NUMBER, std::move(number)}}; }
+inline Fields Two(std::string first, std::string second) {
+  return {{IDC_FIRST_NUMBER, std::move(first)}, {IDC_SECOND_NUMBER, std::move(second)}};
 }
 
-inline Events Dispatch(ControlId source, const Fields& fields,
-                       Notification notification = Notification::Clicked, int times = 1) {
+inline const Command& CommandOf(ControlId source) {
+  return *std::find_if(kCommandTable.begin(), kCommandTable.end(),
+                       [source](const Command& command) { return command.source == source; });
+}
+
+inline void PrintTo(const MemoryForm::Event& event, std::ostream* out) {
+  *out << "{kind " << static_cast<int>(event.kind) << ", id " << event.id << ", "
+       << testing::PrintToString(event.text) << ", depth " << event.waitDepth << "}";
+}
+
+// Everything the form recorded, in order; no command may change a typed field.
+inline Events Dispatch(ControlId source, const Fields& fields, int times = 1) {
   MemoryForm form;
   CNumbersDlg dialog(form);
   for (const auto& [id, text] : fields) form.Type(id, text);
-  for (int n = 0; n < times; ++n) DispatchCommand(dialog, source, notification);
+  for (int n = 0; n < times; ++n) DispatchCommand(dialog, source, CommandOf(source).notification);
   for (const auto& [id, text] : fields) EXPECT_EQ(form.FieldText(id), text) << "field " << id;
   return form.Events();
 }
 
-// A write of text into a field, made with the busy pointer's count at depth.
-inline MemoryForm::Event Write(std::string text, ControlId id = IDC_RESULT, int depth = 0) {
-  return {EventKind::SetText, id, std::move(text), std::nullopt, depth};
-}
+struct PressCase {
+  const char* name;
+  ControlId source;
+  Fields fields;
+  std::string result;         // the last text written, to the command's output field
+  const char* box = nullptr;  // the message box's text, if one is shown
+};
 
-// The text of a press that must write the result field once and do nothing else.
-inline std::string OnlyWrite(ControlId button, const Fields& fields) {
-  const Events events = Dispatch(button, fields);
-  if (events.size() != 1 || events[0].kind != EventKind::SetText || events[0].id != IDC_RESULT) {
-    ADD_FAILURE() << "not one write of the result field: " << testing::PrintToString(events);
-    return {};
-  }
-  return events[0].text;
+inline void PrintTo(const PressCase& c, std::ostream* out) { *out << c.name; }
+
+class Press : public testing::TestWithParam<PressCase> {};
+
+inline std::string CaseName(const testing::TestParamInfo<PressCase>& info) {
+  return info.param.name;
 }

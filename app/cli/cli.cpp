@@ -39,7 +39,7 @@ std::string HelpText() {
     usage.resize(std::max<std::size_t>(usage.size() + 2, 30), ' ');
     help += usage + command.description + "\n";
     for (const CommandField& field : command.fields) {
-      help += "      " + std::string(field.name) + ": " + field.meaning + "\n";
+      help += "      " + std::string(field.name) + "  " + field.meaning + "\n";
     }
   }
   help +=

@@ -9,8 +9,6 @@
 
 class LiteralBitsFinder {
  public:
-  LiteralBitsFinder();
-
   // The whole result text for n, with no cap on its length. Asked for a larger
   // n than the call before, it goes on doubling from where that call stopped.
   std::string FindText(int32_t n);
@@ -19,13 +17,11 @@ class LiteralBitsFinder {
   static constexpr int32_t kUnitsCell = 80'000;
   static constexpr uint8_t kEmptyMark = 100;
 
-  void ResetDigitRegister();
-  void DoubleDigitRegister();
+  uint8_t& Cell(int32_t index) { return cells_[static_cast<std::size_t>(index)]; }
 
   std::array<uint8_t, kUnitsCell + 1> cells_;
   int32_t leadingIndex_ = kUnitsCell;
-  // Doublings since 2 was stored in the units cell.
-  int32_t doublings_ = 0;
+  int32_t doublings_ = -1;  // since 2 was stored in the units cell; -1 before that
 };
 
 // One fresh run for n: reset, n - 1 doublings, the text.

@@ -15,18 +15,13 @@ inline constexpr uint32_t kCaseStride = 1;
 inline constexpr uint32_t kCaseStride = 10;
 #endif
 
-class NumberStream {
- public:
-  explicit NumberStream(uint32_t start) : engine_(start) {}
-
-  uint32_t Next() { return static_cast<uint32_t>(engine_()); }
+struct NumberStream : std::mt19937 {
+  explicit NumberStream(uint32_t start) : std::mt19937(start) {}
+  uint32_t Next() { return static_cast<uint32_t>((*this)()); }
   // Uniform over 0 to 2,147,483,647, what a number field can hold.
   uint32_t Next31() { return Next() >> 1; }
   // Uniform over 0 to bound - 1; bound at least 1.
   uint32_t Below(uint32_t bound) { return Next() % bound; }
-
- private:
-  std::mt19937 engine_;
 };
 
 }  // namespace reference

@@ -1,18 +1,9 @@
 #include "tests/reference/divisor_table_reference.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace reference {
-
-namespace {
-
-void Store(LiteralDivisorTable& table, uint32_t& next, uint32_t value) {
-  if (next >= table.size()) std::abort();
-  table[next++] = value;
-}
-
-}  // namespace
 
 uint32_t SquareRootTruncated(uint32_t n) {
   return static_cast<uint32_t>(std::sqrt(static_cast<double>(n)));
@@ -21,29 +12,23 @@ uint32_t SquareRootTruncated(uint32_t n) {
 uint32_t BuildDivisorTable(uint32_t n, LiteralDivisorTable& table) {
   table.fill(0);
   uint32_t next = 0;
-  Store(table, next, 1);
+  table.at(next++) = 1;
   const uint32_t root = SquareRootTruncated(n);
   for (uint32_t i = 2; i <= root; ++i) {
     if (n % i == 0) {
-      Store(table, next, i);
-      if (n / i != i) Store(table, next, n / i);
+      table.at(next++) = i;
+      if (n / i != i) table.at(next++) = n / i;
     }
   }
-  Store(table, next, n);
+  table.at(next++) = n;
   return next;
 }
 
 uint32_t TakeLargestDivisor(LiteralDivisorTable& table) {
-  uint32_t best = 0;
-  std::size_t bestSlot = 0;
-  for (std::size_t slot = 0; slot < table.size(); ++slot) {
-    if (table[slot] > best) {
-      best = table[slot];
-      bestSlot = slot;
-    }
-  }
-  table[bestSlot] = 0;
-  return best;
+  uint32_t& largest = *std::max_element(table.begin(), table.end());
+  const uint32_t value = largest;
+  largest = 0;
+  return value;
 }
 
 }  // namespace reference

@@ -1,7 +1,7 @@
 // The divisor table as first written: trial division up to the square root
 // into 1,000 slots, emptied by scanning for the largest value. Defined for
-// numbers with at most 1,000 divisors; a number with more stops the program
-// instead of writing past the table.
+// numbers with at most 1,000 divisors; a number with more throws instead of
+// writing past the table.
 #pragma once
 
 #include <array>

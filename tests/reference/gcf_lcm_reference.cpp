@@ -1,7 +1,6 @@
 #include "tests/reference/gcf_lcm_reference.h"
 
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
 
 #include "tests/reference/divisor_table_reference.h"
 
@@ -10,21 +9,14 @@ namespace reference {
 std::string WriteGcfLcm(int32_t first, int32_t second) {
   const auto a = static_cast<uint32_t>(first);
   const auto b = static_cast<uint32_t>(second);
-
   LiteralDivisorTable firstTable;
   LiteralDivisorTable secondTable;
   BuildDivisorTable(a, firstTable);
   BuildDivisorTable(b, secondTable);
   uint32_t gcf = 0;
-  for (bool found = false; !found;) {
+  do {
     gcf = TakeLargestDivisor(firstTable);
-    for (uint32_t value : secondTable) {
-      if (value == gcf) {
-        found = true;
-        break;
-      }
-    }
-  }
+  } while (std::find(secondTable.begin(), secondTable.end(), gcf) == secondTable.end());
 
   const uint32_t larger = a >= b ? a : b;
   const uint32_t smaller = a >= b ? b : a;
@@ -34,24 +26,11 @@ std::string WriteGcfLcm(int32_t first, int32_t second) {
     if (multiple > 4000000000u) break;
   }
 
-  char result[10000] = {};
-  char number[10000];
-  if (gcf == 1) {
-    std::snprintf(result, sizeof result, "%ld, and %ld are relatively prime.\r\n\r\n\r\n",
-                  static_cast<long>(first), static_cast<long>(second));
-  } else {
-    std::snprintf(result, sizeof result, "The GCF of %ld, and %ld is: %ld\r\n\r\n",
-                  static_cast<long>(first), static_cast<long>(second), static_cast<long>(gcf));
-  }
-  if (multiple <= 4000000000u) {
-    std::snprintf(number, sizeof number, "The LCM of %ld, and %ld is: %lu",
-                  static_cast<long>(first), static_cast<long>(second),
-                  static_cast<unsigned long>(multiple));
-    std::strcat(result, number);
-  } else {
-    std::strcat(result, "The LCM is too large to calculate.");
-  }
-  return result;
+  const std::string pair = std::to_string(first) + ", and " + std::to_string(second);
+  std::string result = gcf == 1 ? pair + " are relatively prime.\r\n\r\n\r\n"
+                                : "The GCF of " + pair + " is: " + std::to_string(gcf) + "\r\n\r\n";
+  if (multiple > 4000000000u) return result + "The LCM is too large to calculate.";
+  return result + "The LCM of " + pair + " is: " + std::to_string(multiple);
 }
 
 }  // namespace reference

@@ -1,8 +1,5 @@
 #include "tests/reference/prime_factors_reference.h"
 
-#include <cstdio>
-#include <cstring>
-
 #include "tests/reference/divisor_table_reference.h"
 
 namespace reference {
@@ -44,8 +41,6 @@ std::vector<uint32_t> BuildPrimeFactorList(uint32_t n) {
 }
 
 std::string WritePrimeFactorization(int32_t number) {
-  char result[10000] = {};
-  char text[10000];
   std::vector<uint32_t> list = BuildPrimeFactorList(static_cast<uint32_t>(number));
   std::vector<uint32_t> counts(1000, 0);
   for (std::size_t i = 0; list[i] != 0; ++i) {
@@ -57,25 +52,12 @@ std::string WritePrimeFactorization(int32_t number) {
     }
   }
 
-  std::snprintf(result, sizeof result, "The prime factorization of %ld is:\r\n\r\n",
-                static_cast<long>(number));
-  if (list[0] == 0) {
-    std::strcat(result, " ");
-    std::snprintf(text, sizeof text, "%ld", static_cast<long>(number));
-    std::strcat(result, text);
-    std::strcat(result, "^1");
-  }
+  std::string result = "The prime factorization of " + std::to_string(number) + " is:\r\n\r\n";
+  if (list[0] == 0) result.append(" ").append(std::to_string(number)).append("^1");
   for (std::size_t i = 0; list[i] != 0; ++i) {
-    std::strcat(result, " ");
-    std::snprintf(text, sizeof text, "%ld", static_cast<long>(list[i]));
-    std::strcat(result, text);
-    if (counts[i] > 1) {
-      std::strcat(result, "^");
-      std::snprintf(text, sizeof text, "%ld", static_cast<long>(counts[i]));
-      std::strcat(result, text);
-    }
-    std::strcat(result, " ");
-    if (list[i + 1] != 0) std::strcat(result, "*");
+    result.append(" ").append(std::to_string(list[i]));
+    if (counts[i] > 1) result.append("^").append(std::to_string(counts[i]));
+    result += list[i + 1] != 0 ? " *" : " ";
   }
   return result;
 }
