@@ -39,15 +39,16 @@ for _ in \$(seq 100); do
   if xdotool search --name 'Numbrel' >/dev/null 2>&1; then break; fi
   sleep 0.2
 done
-# Time for the dialog to start; then the example typed in as a user would:
-# Binary has the focus, Tab goes through the form's order, Enter on the
-# focused Divide presses it, and the focus goes back to Binary.
-sleep 3
-xdotool search --name 'Numbrel' windowfocus --sync
+# Time for the dialog to start (3 seconds were too few); then the example typed
+# in as a user would, into the desktop that holds the dialog: Binary has the
+# focus, Tab goes through the form's order, Enter on the focused Divide
+# presses it, and the focus goes back to the end of Binary.
+sleep 6
+xdotool search --name 'Wine desktop' windowfocus --sync
 xdotool type --delay 50 101010
 xdotool key Tab Tab; xdotool type --delay 50 22
 xdotool key Tab; xdotool type --delay 50 7
-xdotool key Tab Return shift+Tab shift+Tab shift+Tab shift+Tab
+xdotool key Tab Return shift+Tab shift+Tab shift+Tab shift+Tab End
 sleep 2
 "$import" -window root "$work/screen.png"
 SHOOT
