@@ -7,7 +7,7 @@ const site = process.env.NUMBREL_SITE || "../../build/web/site";
 
 export default defineConfig({
   testDir: ".",
-  testMatch: "*.spec.js",
+  testMatch: "*.test.js",
   reporter: "list",
   workers: 1,
   timeout: 60_000,
