@@ -1,6 +1,7 @@
 #include "commands/numbers_dlg.h"
 
 #include <optional>
+#include <string>
 
 #include "commands/refusals.h"
 #include "form/control_ids.h"
@@ -14,15 +15,22 @@
 
 namespace {
 
-// The field read by the form's rule, or nothing when it holds a number the
-// reading cannot: the form's rule would make that a 0 the user never typed.
-std::optional<uint32_t> ReadNumber(const Form& form, ControlId id, Reading reading) {
-  if (IsOutOfRange(form.FieldText(id), reading)) return std::nullopt;
-  return form.GetDlgItemInt(id, reading);
+// A number field's text, fetched once, and what it reads as: nothing when it
+// holds a number its reading cannot, since the form's rule would make that a
+// 0 the user never typed.
+struct NumberField {
+  std::string text;
+  std::optional<uint32_t> number;
+};
+
+NumberField ReadNumber(const Form& form, ControlId id, Reading reading) {
+  NumberField field{form.FieldText(id), std::nullopt};
+  if (!IsOutOfRange(field.text, reading)) field.number = ReadFieldNumber(field.text, reading);
+  return field;
 }
 
 std::optional<int32_t> ReadSigned(const Form& form, ControlId id) {
-  const std::optional<uint32_t> number = ReadNumber(form, id, Reading::Signed);
+  const std::optional<uint32_t> number = ReadNumber(form, id, Reading::Signed).number;
   if (!number) return std::nullopt;
   return static_cast<int32_t>(*number);
 }
@@ -37,8 +45,10 @@ void CNumbersDlg::OnChangeBinary() {
 
 void CNumbersDlg::OnDivide() {
   form_.BeginWaitCursor();
-  const std::optional<uint32_t> dividend = ReadNumber(form_, IDC_FIRST_NUMBER, Reading::Unsigned);
-  const std::optional<uint32_t> divisor = ReadNumber(form_, IDC_SECOND_NUMBER, Reading::Unsigned);
+  const std::optional<uint32_t> dividend =
+      ReadNumber(form_, IDC_FIRST_NUMBER, Reading::Unsigned).number;
+  const std::optional<uint32_t> divisor =
+      ReadNumber(form_, IDC_SECOND_NUMBER, Reading::Unsigned).number;
   if (dividend && divisor) {
     form_.SetDlgItemText(IDC_RESULT, DivideWithRepeat(*dividend, *divisor));
   } else {
@@ -73,9 +83,9 @@ void CNumbersDlg::OnAllFactors() {
 }
 
 void CNumbersDlg::OnBits() {
-  const std::optional<int32_t> n = ReadSigned(form_, IDC_SINGLE_NUMBER);
-  form_.SetDlgItemText(IDC_RESULT, n ? FindBitCombinations(*n)
-                                     : RefuseBitCombinations(TypedNumber(form_.FieldText(IDC_SINGLE_NUMBER))));
+  const NumberField n = ReadNumber(form_, IDC_SINGLE_NUMBER, Reading::Signed);
+  form_.SetDlgItemText(IDC_RESULT, n.number ? FindBitCombinations(static_cast<int32_t>(*n.number))
+                                            : RefuseBitCombinations(TypedNumber(n.text)));
 }
 
 void CNumbersDlg::OnAbout() { form_.MessageBox(kAboutText, kAboutCaption); }
