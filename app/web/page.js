@@ -5,22 +5,27 @@ import loadNumbrel from "./numbrel.js";
 import { baseUnitsOf, mapRect, mulDivRounded, widenToFitLabels } from "./dialog_units.js";
 import { filterTyping } from "./typing.js";
 import { MessageBoxes } from "./message_box.js";
+import { formRows } from "./form_rows.js";
+import { announcementOf } from "./announcement.js";
 
 const core = await loadNumbrel();
 const layout = core.layout();
+const root = document.documentElement;
 const form = document.getElementById("form");
 const elements = new Map();  // control id -> element
 
 document.title = layout.title;
-const font = `${layout.fontPoints}pt "${layout.fontFace}", "${layout.fontFallback}", serif`;
+document.getElementById("title").textContent = layout.title;
+// The size the reader chose for text (the style sheet's 1rem), not the
+// desktop's points: the whole form scales with it.
+const font = `${getComputedStyle(form).fontSize} "${layout.fontFace}", "${layout.fontFallback}", serif`;
 form.style.font = font;
 const units = widenToFitLabels(baseUnitsOf(font), font, layout.labels);
 
+// Where the dialog puts it; the style sheet uses that unless the form is one column.
 function place(element, rect) {
   const box = mapRect(rect, units);
-  Object.assign(element.style, {
-    left: `${box.left}px`, top: `${box.top}px`, width: `${box.width}px`, height: `${box.height}px`,
-  });
+  for (const side of ["left", "top", "width", "height"]) element.style.setProperty(`--${side}`, `${box[side]}px`);
 }
 
 function controlElement(control) {
@@ -50,7 +55,6 @@ function controlElement(control) {
   throw new Error(`unknown control kind of ${control.name}`);
 }
 
-// In tab order, as the layout lists them.
 for (const control of layout.controls) {
   const element = controlElement(control);
   element.id = control.name;
@@ -58,28 +62,41 @@ for (const control of layout.controls) {
     element.setAttribute("aria-label", control.accessibleName);
   }
   place(element, control.rect);
-  form.append(element);
   elements.set(control.id, element);
 }
-for (const label of layout.labels) {
-  const buddy = label.buddy ? elements.get(label.buddy) : undefined;
+
+function labelElement(label) {
+  const buddy = elements.get(label.buddy);
   const element = document.createElement(buddy ? "label" : "span");
   if (buddy) element.htmlFor = buddy.id;
   else element.className = "label";
   element.textContent = label.text;
   place(element, label.rect);
-  form.append(element);
+  return element;
 }
+
+// In tab order, as the layout lists them, each label just before its field.
+for (const row of formRows(layout, core.ControlKind)) {
+  const line = document.createElement("div");
+  line.className = `row ${row.kind}`;
+  for (const { control, label } of row.items) line.append(label ? labelElement(label) : elements.get(control.id));
+  form.append(line);
+}
+
+// The dialog as it is where it fits; one column on a narrower screen.
 const size = mapRect({ x: 0, y: 0, width: layout.width, height: layout.height }, units);
-form.style.width = `${size.width}px`;
-form.style.height = `${size.height}px`;
-// A phone narrower than the form sees it whole, scaled down.
+form.style.setProperty("--form-width", `${size.width}px`);
+form.style.setProperty("--form-height", `${size.height}px`);
 const fitWidth = () => {
-  form.style.zoom = String(Math.min(1, (document.documentElement.clientWidth - 24) / (size.width + 2)));
+  const page = getComputedStyle(document.body);
+  const room = root.clientWidth - parseFloat(page.paddingLeft) - parseFloat(page.paddingRight);
+  root.classList.toggle("narrow", size.width + 2 > room);
 };
 fitWidth();
 addEventListener("resize", fitWidth);
 
+const resultId = layout.controls.find((control) => control.kind === core.ControlKind.ResultField).id;
+let resultWritten = false;
 const messageBoxes = new MessageBoxes(document.getElementById("message"));
 const shell = new core.PageShell({
   fieldText(id) {
@@ -97,18 +114,25 @@ const shell = new core.PageShell({
       element.scrollTop = 0;
       element.scrollLeft = 0;
     }
+    if (id === resultId) resultWritten = true;
   },
   messageBox(text, caption) { messageBoxes.show(text, caption); },
-  setBusy(busy) { document.documentElement.classList.toggle("busy", busy); },
+  setBusy(busy) { root.classList.toggle("busy", busy); },
 });
 
+const status = document.getElementById("status");
 const kEvents = new Map([[core.Notification.Clicked, "click"], [core.Notification.TextChanged, "input"]]);
 for (const { source, notification } of core.commands()) {
-  elements.get(source).addEventListener(kEvents.get(notification), () => shell.notify(source, notification));
+  const element = elements.get(source);
+  element.addEventListener(kEvents.get(notification), () => {
+    resultWritten = false;
+    shell.notify(source, notification);
+    if (resultWritten) status.textContent = announcementOf(element.textContent, elements.get(resultId).value);
+  });
 }
 
 form.setAttribute("aria-busy", "false");
-document.documentElement.dataset.ready = "";
+root.dataset.ready = "";
 elements.get(layout.controls[0].id).focus();
 
 if ("serviceWorker" in navigator) navigator.serviceWorker.register("sw.js");

@@ -2,7 +2,7 @@
 // it: what the page shows of the core's writes, how fields take typing and
 // pastes, the keyboard, message boxes, names and offline use. The arithmetic
 // is the core suites' business; each command appears here once.
-import { expect, test } from "@playwright/test";
+import { expect, kScreens, open, test, type } from "./fixtures.js";
 
 const NBSP = "\u00A0";
 const kTabOrder = ["IDC_BINARY", "IDC_DECIMAL", "IDC_FIRST_NUMBER", "IDC_SECOND_NUMBER", "IDC_DIVIDE",
@@ -11,21 +11,10 @@ const kTabOrder = ["IDC_BINARY", "IDC_DECIMAL", "IDC_FIRST_NUMBER", "IDC_SECOND_
 const kBitsIntro = "Ezo's Bit combination finder VBETA, 1999\n\nThis program calculates the number of " +
                    "combinations for a given number of binary digits.\n";
 
-let problems;
-
-test.beforeEach(async ({ page }) => {
-  problems = [];
-  page.on("console", (message) => {
-    if (message.type() === "error" || message.type() === "warning") problems.push(message.text());
-  });
-  page.on("pageerror", (error) => problems.push(String(error)));
-  await page.goto("/");
-  await page.waitForSelector("html[data-ready]");
-});
+test.beforeEach(async ({ page }) => open(page));
 
 test.afterEach(async ({ page }) => {
   await expect(page.locator("html")).not.toHaveClass(/busy/);
-  expect(problems).toEqual([]);
 });
 
 // Text set by script followed by an input event: the page takes it as a paste.
@@ -35,11 +24,6 @@ async function paste(page, id, text) {
     field.value = text;
     field.dispatchEvent(new Event("input", { bubbles: true }));
   }, [id, text]);
-}
-
-async function type(page, id, text) {
-  await page.locator(`#${id}`).focus();
-  await page.keyboard.type(text);
 }
 
 const result = (page) => page.locator("#IDC_RESULT");
@@ -95,6 +79,19 @@ test.describe("message boxes", () => {
     await expect(box).toBeHidden();
     await expect(page.locator("#IDC_GCF_LCM")).toBeFocused();
   });
+
+  for (const [how, close] of [["Escape", (page) => page.keyboard.press("Escape")],
+                              ["Enter", (page) => page.keyboard.press("Enter")],
+                              ["a click on OK", (page) => page.click("#message-ok")]]) {
+    test(`closed with ${how}, the box gives the focus back to the button pressed`, async ({ page }) => {
+      await page.locator("#IDC_ABOUT").focus();
+      await page.keyboard.press("Enter");
+      await expect(page.locator("#message-ok")).toBeFocused();
+      await close(page);
+      await expect(page.locator("dialog#message")).toBeHidden();
+      await expect(page.locator("#IDC_ABOUT")).toBeFocused();
+    });
+  }
 
   test("About shows its caption and text and closes with Enter", async ({ page }) => {
     await page.click("#IDC_ABOUT");
@@ -172,14 +169,19 @@ test.describe("typing and pasting", () => {
 });
 
 test.describe("keyboard", () => {
-  test("Tab visits the controls in the form's order, starting at Binary", async ({ page }) => {
-    const visited = [await page.evaluate(() => document.activeElement.id)];
-    for (let i = 1; i < kTabOrder.length; ++i) {
-      await page.keyboard.press("Tab");
-      visited.push(await page.evaluate(() => document.activeElement.id));
-    }
-    expect(visited).toEqual(kTabOrder);
-  });
+  for (const [screen, options] of Object.entries(kScreens)) {
+    test.describe(`on the ${screen}`, () => {
+      test.use(options);
+      test("Tab visits the controls in the form's order, starting at Binary", async ({ page }) => {
+        const visited = [await page.evaluate(() => document.activeElement.id)];
+        for (let i = 1; i < kTabOrder.length; ++i) {
+          await page.keyboard.press("Tab");
+          visited.push(await page.evaluate(() => document.activeElement.id));
+        }
+        expect(visited).toEqual(kTabOrder);
+      });
+    });
+  }
 
   test("Enter and Space press a focused button; Enter in a field does nothing", async ({ page }) => {
     await page.keyboard.press("Tab");
@@ -216,6 +218,28 @@ test.describe("what assistive technology and the eye get", () => {
     for (const [role, name, id] of names) {
       await expect(page.getByRole(role, { name, exact: true })).toHaveAttribute("id", id);
     }
+  });
+
+  const heard = [
+    { button: "IDC_DIVIDE", fields: { IDC_FIRST_NUMBER: "22", IDC_SECOND_NUMBER: "7" },
+      status: `Divide: 3.${NBSP}[${NBSP}142857 ] - Repeating` },
+    { button: "IDC_BITS", fields: { IDC_SINGLE_NUMBER: "262144" },
+      status: "Bits: a result of 105,381 characters, in the Result field" },
+    { button: "IDC_ALL_FACTORS", fields: { IDC_SINGLE_NUMBER: "6" },
+      status: "All Factors: The factors of 6 are:\n\n6\n3\n2\n1\n" },
+  ];
+  for (const { button, fields, status } of heard) {
+    test(`after ${button}, a polite status names the command and what it wrote`, async ({ page }) => {
+      for (const [id, value] of Object.entries(fields)) await type(page, id, value);
+      await page.click(`#${button}`);
+      await expect.poll(() => page.getByRole("status").textContent()).toBe(status);
+    });
+  }
+
+  test("typing into Binary, which writes only Decimal, says nothing", async ({ page }) => {
+    await type(page, "IDC_BINARY", "101");
+    await expect(page.locator("#IDC_DECIMAL")).toHaveValue("5");
+    expect(await page.getByRole("status").textContent()).toBe("");
   });
 
   test("every label is shown whole inside its box", async ({ page }) => {
