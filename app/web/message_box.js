@@ -1,6 +1,5 @@
 // The form's message boxes: one modal <dialog> with a caption, the text and
-// OK. A box asked for while one is open waits its turn. The box takes the
-// focus, and the last one closed gives it back to where it was.
+// OK. A box asked for while one is open waits its turn.
 
 export class MessageBoxes {
   constructor(dialog) {
@@ -8,26 +7,18 @@ export class MessageBoxes {
     this.caption = dialog.querySelector("#message-caption");
     this.text = dialog.querySelector("#message-text");
     this.waiting = [];
-    this.focusBefore = null;
     dialog.querySelector("#message-ok").addEventListener("click", () => dialog.close());
     dialog.addEventListener("close", () => this.showNext());
   }
 
   show(text, caption) {
     this.waiting.push({ text, caption });
-    if (!this.dialog.open) {
-      this.focusBefore = document.activeElement;
-      this.showNext();
-    }
+    if (!this.dialog.open) this.showNext();
   }
 
   showNext() {
     const box = this.waiting.shift();
-    if (box === undefined) {
-      this.focusBefore?.focus();
-      this.focusBefore = null;
-      return;
-    }
+    if (box === undefined) return;
     this.caption.textContent = box.caption;
     this.text.textContent = box.text;
     this.dialog.showModal();
