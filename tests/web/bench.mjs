@@ -59,7 +59,10 @@ try {
   ];
   const rows = [];
   for (const c of cases) {
-    await page.evaluate((fields) => { for (const [id, v] of Object.entries(fields)) document.getElementById(id).value = v; }, c.fields);
+    await page.evaluate((fields) => {
+      window.bare?.remove();  // the last case's yardstick lies over the form
+      for (const [id, v] of Object.entries(fields)) document.getElementById(id).value = v;
+    }, c.fields);
     await page.click(`#${c.button}`);
     const text = await page.inputValue("#IDC_RESULT");
     const ours = await measure(c.name, reset, `$("${c.button}").click();`,
