@@ -6,7 +6,7 @@ import { chromium } from "@playwright/test";
 
 const [url, out] = process.argv.slice(2);
 const browser = await chromium.launch({ executablePath: "/usr/bin/chromium", args: ["--no-sandbox"] });
-const page = await browser.newPage({ viewport: { width: 520, height: 380 } });
+const page = await browser.newPage({ viewport: { width: 1024, height: 768 } });
 page.on("console", (message) => console.log(`console: ${message.text()}`));
 page.on("pageerror", (error) => console.log(`page error: ${error}`));
 await page.goto(url);
