@@ -16,17 +16,9 @@ const elements = new Map();  // control id -> element
 
 document.title = layout.title;
 document.getElementById("title").textContent = layout.title;
-// The size the reader chose for text (the style sheet's 1rem), not the
-// desktop's points: the whole form scales with it.
-const font = `${getComputedStyle(form).fontSize} "${layout.fontFace}", "${layout.fontFallback}", serif`;
-form.style.font = font;
-const units = widenToFitLabels(baseUnitsOf(font), font, layout.labels);
 
-// Where the dialog puts it; the style sheet uses that unless the form is one column.
-function place(element, rect) {
-  const box = mapRect(rect, units);
-  for (const side of ["left", "top", "width", "height"]) element.style.setProperty(`--${side}`, `${box[side]}px`);
-}
+const placed = new Map();  // element -> where the dialog puts it, in dialog units
+function place(element, rect) { placed.set(element, rect); }
 
 function controlElement(control) {
   switch (control.kind) {
@@ -48,7 +40,6 @@ function controlElement(control) {
     case core.ControlKind.ResultField: {
       const result = document.createElement("textarea");
       Object.assign(result, { readOnly: true, spellcheck: false, wrap: "soft" });
-      result.style.tabSize = `${mulDivRounded(layout.resultTabStop, units.x, 4)}px`;
       return result;
     }
   }
@@ -83,19 +74,40 @@ for (const row of formRows(layout, core.ControlKind)) {
   form.append(line);
 }
 
-// The dialog as it is where it fits; one column on a narrower screen.
-const size = mapRect({ x: 0, y: 0, width: layout.width, height: layout.height }, units);
-form.style.setProperty("--form-width", `${size.width}px`);
-form.style.setProperty("--form-height", `${size.height}px`);
+const resultId = layout.controls.find((control) => control.kind === core.ControlKind.ResultField).id;
+
+// The dialog as it is where it fits, one column on a narrower screen.
+let size;
 const fitWidth = () => {
   const page = getComputedStyle(document.body);
   const room = root.clientWidth - parseFloat(page.paddingLeft) - parseFloat(page.paddingRight);
   root.classList.toggle("narrow", size.width + 2 > room);
 };
-fitWidth();
+// In dialog units of the text size the reader chose (the root's), not the
+// desktop's points: the whole form scales with it. The style sheet uses the
+// places unless the form is one column.
+let textSize;
+function layOut() {
+  textSize = getComputedStyle(root).fontSize;
+  const font = `${textSize} "${layout.fontFace}", "${layout.fontFallback}", serif`;
+  form.style.font = font;
+  const units = widenToFitLabels(baseUnitsOf(font), font, layout.labels);
+  for (const [element, rect] of placed) {
+    const box = mapRect(rect, units);
+    for (const side of ["left", "top", "width", "height"]) element.style.setProperty(`--${side}`, `${box[side]}px`);
+  }
+  elements.get(resultId).style.tabSize = `${mulDivRounded(layout.resultTabStop, units.x, 4)}px`;
+  size = mapRect({ x: 0, y: 0, width: layout.width, height: layout.height }, units);
+  form.style.setProperty("--form-width", `${size.width}px`);
+  form.style.setProperty("--form-height", `${size.height}px`);
+  fitWidth();
+}
+layOut();
 addEventListener("resize", fitWidth);
-
-const resultId = layout.controls.find((control) => control.kind === core.ControlKind.ResultField).id;
+// A new text size is chosen in the browser's settings, away from the page: look again on return.
+addEventListener("focus", () => {
+  if (getComputedStyle(root).fontSize !== textSize) layOut();
+});
 let resultWritten = false;
 const messageBoxes = new MessageBoxes(document.getElementById("message"));
 const shell = new core.PageShell({

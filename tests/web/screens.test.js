@@ -34,6 +34,25 @@ test.describe("the form fits the screen and the text size", () => {
     });
   }
 
+  test("a text size chosen while the page is open lays the form out as a fresh load at that size does",
+       async ({ page, context }) => {
+    const boxes = (p) => p.$$eval(kControls, (controls) => controls.map((c) => {
+      const { left, top, width, height } = c.getBoundingClientRect();
+      return `${c.id} ${left} ${top} ${width} ${height}`;
+    }));
+    await open(page);
+    const before = await boxes(page);
+    await setTextSize(page, 20);
+    // What the browser sends when the reader comes back from its settings.
+    await page.evaluate(() => dispatchEvent(new Event("focus")));
+    const fresh = await context.newPage();
+    await setTextSize(fresh, 20);
+    await open(fresh);
+    const expected = await boxes(fresh);
+    expect(expected).not.toEqual(before);
+    expect(await boxes(page)).toEqual(expected);
+  });
+
   test("widening the window past the dialog's width brings the dialog back", async ({ page }) => {
     await page.setViewportSize({ width: 375, height: 667 });
     await open(page);
