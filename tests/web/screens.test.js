@@ -65,12 +65,15 @@ test.describe("on a phone", () => {
   test.use(kScreens.phone);
   test.beforeEach(async ({ page }) => open(page));
 
-  test("every field and button is at least 44 x 44 CSS px", async ({ page }) => {
-    const small = await page.$$eval(kControls, (controls) => controls.map((c) => {
+  test("every field and button is at least 44 x 44 CSS px, a message box's OK too", async ({ page }) => {
+    const small = (selector) => page.$$eval(selector, (controls) => controls.map((c) => {
       const { width, height } = c.getBoundingClientRect();
       return { id: c.id, width, height };
     }).filter(({ width, height }) => width < 44 || height < 44));
-    expect(small).toEqual([]);
+    expect(await small(kControls)).toEqual([]);
+    await page.locator("#IDC_ABOUT").tap();
+    await expect(page.locator("#message-ok")).toBeFocused();
+    expect(await small("#message-ok")).toEqual([]);
   });
 
   test("the result takes the height left between the controls and About, and the page does not scroll",
