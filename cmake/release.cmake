@@ -27,8 +27,9 @@ set(ENV{SOURCE_DATE_EPOCH} ${NUMBREL_RELEASE_EPOCH})
 string(TIMESTAMP NUMBREL_RELEASE_DATE "%Y-%m-%d" UTC)
 set(ENV{SOURCE_DATE_EPOCH} "${numbrel_saved_epoch}")
 
-# A Windows program's header holds the time it was linked, and strip writes the
-# time it ran; both linker and strip take SOURCE_DATE_EPOCH instead.
+# Runs a tool with the release's time as SOURCE_DATE_EPOCH, which the tools
+# that would write the time they run write instead. A Windows program's header
+# holds the time it was linked: the linker is one of them.
 set(NUMBREL_AT_RELEASE_TIME ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${NUMBREL_RELEASE_EPOCH})
 if(WIN32)
   set(CMAKE_CXX_LINKER_LAUNCHER ${NUMBREL_AT_RELEASE_TIME})
