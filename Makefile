@@ -6,7 +6,7 @@
 #   make windows  cross-build the Windows program: build/windows/app/win32/EzosNumbrel.exe
 #   make web      build the browser edition's site into build/web/site
 #   make run-web  serve that site on http://127.0.0.1:$(PORT)/ (PORT=8080 unless given)
-#   make package  the Debian package and the Windows zip, into build/package/
+#   make package  the Debian package and the Windows zip, with SHA256SUMS, into build/package/
 
 PRESETS := default sanitize fuzz windows web
 JOBS ?= $(shell nproc)
@@ -52,9 +52,10 @@ run-web: build-web
 PACKAGE_DIR := build/package
 package: build-default build-windows
 	rm -rf $(PACKAGE_DIR) build/default/deb
-	cpack --config build/default/CPackConfig.cmake -B build/default/deb
+	bash scripts/pack-deb.sh build/default build/default/deb
 	mkdir -p $(PACKAGE_DIR)
 	cp build/default/deb/*.deb build/windows/package/*.zip $(PACKAGE_DIR)/
+	cd $(PACKAGE_DIR) && files=$$(LC_ALL=C ls) && sha256sum $$files > SHA256SUMS
 	@ls -l $(PACKAGE_DIR)
 
 clean:

@@ -1,5 +1,5 @@
 # The Debian package, made by CPack from the install rules (cmake/install.cmake):
-#   cpack --config build/default/CPackConfig.cmake -B DIR   (what `make package` runs)
+#   scripts/pack-deb.sh build/default DIR   (what `make package` runs)
 # Only where both programs are built.
 if(NOT (TARGET numbrel AND TARGET numbrel-cli))
   return()
@@ -10,9 +10,6 @@ set(CPACK_PACKAGE_NAME ${NUMBREL_PACKAGE_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-# Directories as Debian wants them, whatever the umask of the one who builds.
-set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
-    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 execute_process(COMMAND dpkg --print-architecture
                 OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
                 COMMAND_ERROR_IS_FATAL ANY)
@@ -31,5 +28,12 @@ of a number, and writes 2 to the power n out in full for n up to 262,144.
 
 This package holds the desktop program (numbrel, Qt 6) and the same
 calculator on a terminal for scripts (numbrel-cli).")
+
+# Every time in the package, the ar members', the control files' and the
+# installed files', is the release's: CPack reads SOURCE_DATE_EPOCH, set in its
+# own process from this file, which it includes when it runs.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/numbrel_cpack_time.cmake)
+file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE}
+     CONTENT "set(ENV{SOURCE_DATE_EPOCH} @NUMBREL_RELEASE_EPOCH@)\n" @ONLY)
 
 include(CPack)

@@ -9,30 +9,7 @@ set(numbrel_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${NUMBREL_PACKAGE_NAME})
 set(numbrel_generated ${PROJECT_BINARY_DIR}/installed)
 find_program(NUMBREL_GZIP gzip REQUIRED)
 find_program(NUMBREL_HELP2MAN help2man REQUIRED)
-find_program(NUMBREL_DPKG_PARSECHANGELOG dpkg-parsechangelog REQUIRED)
-
-# The release: res/debian/changelog's latest entry, which must be this version.
-set(numbrel_changelog ${PROJECT_SOURCE_DIR}/res/debian/changelog)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             ${numbrel_changelog} ${PROJECT_SOURCE_DIR}/LICENSE)
-execute_process(COMMAND ${NUMBREL_DPKG_PARSECHANGELOG} -l ${numbrel_changelog} -S Version
-                OUTPUT_VARIABLE numbrel_changelog_version OUTPUT_STRIP_TRAILING_WHITESPACE
-                COMMAND_ERROR_IS_FATAL ANY)
-if(NOT numbrel_changelog_version STREQUAL PROJECT_VERSION)
-  message(FATAL_ERROR "res/debian/changelog's latest entry is ${numbrel_changelog_version}, "
-                      "the project is ${PROJECT_VERSION}: add an entry for this release")
-endif()
-execute_process(COMMAND ${NUMBREL_DPKG_PARSECHANGELOG} -l ${numbrel_changelog} -S Timestamp
-                OUTPUT_VARIABLE NUMBREL_RELEASE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
-                COMMAND_ERROR_IS_FATAL ANY)
-execute_process(COMMAND ${NUMBREL_DPKG_PARSECHANGELOG} -l ${numbrel_changelog} -S Maintainer
-                OUTPUT_VARIABLE NUMBREL_MAINTAINER OUTPUT_STRIP_TRAILING_WHITESPACE
-                COMMAND_ERROR_IS_FATAL ANY)
-# string(TIMESTAMP) formats SOURCE_DATE_EPOCH when it is set.
-set(numbrel_saved_epoch "$ENV{SOURCE_DATE_EPOCH}")
-set(ENV{SOURCE_DATE_EPOCH} ${NUMBREL_RELEASE_EPOCH})
-string(TIMESTAMP NUMBREL_RELEASE_DATE "%Y-%m-%d" UTC)
-set(ENV{SOURCE_DATE_EPOCH} "${numbrel_saved_epoch}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
 
 # Compressed as Debian wants it: best compression, no name or time stamp inside.
 function(numbrel_gzip source target)
@@ -57,7 +34,7 @@ endforeach()
 string(REGEX REPLACE "^ \\.\n(.*)\n$" "\\1" NUMBREL_LICENSE_TEXT "${NUMBREL_LICENSE_TEXT}")
 configure_file(${PROJECT_SOURCE_DIR}/res/debian/copyright.in ${numbrel_generated}/copyright @ONLY)
 
-numbrel_gzip(${numbrel_changelog} ${numbrel_generated}/changelog.gz)
+numbrel_gzip(${NUMBREL_CHANGELOG} ${numbrel_generated}/changelog.gz)
 set(numbrel_data ${numbrel_generated}/changelog.gz)
 install(FILES ${numbrel_generated}/copyright ${numbrel_generated}/changelog.gz
         DESTINATION ${numbrel_doc_dir})
@@ -67,8 +44,7 @@ install(FILES ${numbrel_generated}/copyright ${numbrel_generated}/changelog.gz
 function(numbrel_man_page program name)
   set(page ${numbrel_generated}/${program}.1)
   add_custom_command(OUTPUT ${page}
-    COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${NUMBREL_RELEASE_EPOCH}
-            QT_QPA_PLATFORM=offscreen
+    COMMAND ${NUMBREL_AT_RELEASE_TIME} QT_QPA_PLATFORM=offscreen
             ${NUMBREL_HELP2MAN} --no-info --no-discard-stderr --name=${name}
             --section=1 --include=${PROJECT_SOURCE_DIR}/res/${program}.h2m
             --output=${page} $<TARGET_FILE:${program}>
