@@ -3,12 +3,13 @@
 #   make test     build and run every test suite
 #   make bench    build and run the benchmarks (Release)
 #   make fuzz     the longer fuzz run, FUZZ_SECONDS per command (default 600)
-#   make windows  cross-build the Windows program: build/windows/app/win32/EzosNumbrel.exe
+#   make windows  cross-build the Windows programs: build/windows/app/win32/EzosNumbrel.exe
+#                 (32-bit) and build/windows64/app/win32/EzosNumbrel.exe (64-bit)
 #   make web      build the browser edition's site into build/web/site
 #   make run-web  serve that site on http://127.0.0.1:$(PORT)/ (PORT=8080 unless given)
-#   make package  the Debian package and the Windows zip, into build/package/
+#   make package  the Debian package and the two Windows zips, into build/package/
 
-PRESETS := default sanitize fuzz windows web
+PRESETS := default sanitize fuzz windows windows64 web
 JOBS ?= $(shell nproc)
 
 .PHONY: run test bench fuzz windows web run-web package deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
@@ -20,8 +21,10 @@ $(addprefix build-,$(PRESETS)): build-%: deps
 	cmake --preset $* >/dev/null
 	cmake --build --preset $* -j $(JOBS)
 
+# After each Windows preset's tests, which Windows program Wine ran and why.
 $(addprefix test-,$(PRESETS)): test-%: build-%
 	ctest --preset $* -j $(JOBS)
+	@case $* in windows*) bash scripts/windows-arch.sh ;; esac
 
 test: $(addprefix test-,$(PRESETS))
 
@@ -39,8 +42,8 @@ fuzz: deps
 	cmake --build --preset fuzz -j $(JOBS)
 	bash scripts/fuzz-long.sh $(FUZZ_SECONDS)
 
-windows: build-windows
-	@echo "Built build/windows/app/win32/EzosNumbrel.exe"
+windows: build-windows build-windows64
+	@echo "Built build/windows/app/win32/EzosNumbrel.exe and build/windows64/app/win32/EzosNumbrel.exe"
 
 web: build-web
 	@echo "Wrote the browser edition's site to build/web/site"
@@ -50,11 +53,11 @@ run-web: build-web
 	node scripts/serve-web.mjs build/web/site $(PORT)
 
 PACKAGE_DIR := build/package
-package: build-default build-windows
+package: build-default build-windows build-windows64
 	rm -rf $(PACKAGE_DIR) build/default/deb
 	cpack --config build/default/CPackConfig.cmake -B build/default/deb
 	mkdir -p $(PACKAGE_DIR)
-	cp build/default/deb/*.deb build/windows/package/*.zip $(PACKAGE_DIR)/
+	cp build/default/deb/*.deb build/windows/package/*.zip build/windows64/package/*.zip $(PACKAGE_DIR)/
 	@ls -l $(PACKAGE_DIR)
 
 clean:

@@ -13,7 +13,8 @@ core=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchma
 qt=(qt6-base-dev fonts-urw-base35 xvfb xauth x11-utils xdotool imagemagick)
 # The Debian package and its checks: icons drawn from the SVG, the validators.
 pkg=(librsvg2-bin desktop-file-utils appstream lintian)
-win=(g++-mingw-w64-i686 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 icoutils wine wine32:i386 fonts-wine
+win=(g++-mingw-w64-i686 g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 icoutils wine wine32:i386 wine64 fonts-wine
      libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxinerama1:i386
      libxcomposite1:i386 libxfixes3:i386 unzip)
 # The browser edition: emscripten builds it, Chromium runs its tests, ImageMagick
