@@ -31,10 +31,16 @@ test: $(addprefix test-,$(PRESETS))
 run: build-default
 	@bash scripts/run.sh
 
-bench: build-default build-web
+bench: build-default build-web build-windows build-windows64
 	build/default/bench/numbrel_bench
 	if [ -x build/default/bench/numbrel_qt_bench ]; then build/default/bench/numbrel_qt_bench; fi
 	cd tests/web && node bench.mjs ../../build/web/site
+	@# The Windows result field under Wine, with the program Wine runs here: in
+	@# Wine's own stand-in for the dialog's face, then in URW Bookman.
+	case "$$(bash scripts/windows-arch.sh)" in i686*) p=windows a=win32 ;; *) p=windows64 a=win64 ;; esac; \
+	  export NUMBREL_WINEARCH=$$a; \
+	  bash scripts/wine-run.sh build/$$p/bench/win32/numbrel_win32_bench.exe && \
+	  bash scripts/wine-bookman.sh 96 build/$$p/bench/win32/numbrel_win32_bench.exe
 
 FUZZ_SECONDS ?= 600
 fuzz: deps
