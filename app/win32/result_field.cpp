@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/win32/wrapped_text.h"
 
@@ -46,11 +48,11 @@ Index ShownOrAsIs(const ResultText& result, Index exact) {
   return static_cast<Index>(Shown(result, static_cast<std::size_t>(exact)));
 }
 
-// Gives the control the text laid out at its width. With some fonts (a bold
-// one made from a regular face) Wine's control measures a line a few pixels
+// Gives the control the text laid out at its width. With some fonts (bold
+// ones, URW Bookman at 22 pixels) Wine's control measures a line a few pixels
 // wider than the text extent does and breaks it once more, leaving a
 // character or two on a line of their own: then the lines are laid out a
-// little narrower, a few times at most.
+// little narrower, by an eighth of the width at most.
 void Show(HWND field, ResultText& result, std::wstring exact) {
   RECT format{};
   DefSubclassProc(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
@@ -64,8 +66,7 @@ void Show(HWND field, ResultText& result, std::wstring exact) {
     result.breaks = std::move(wrapped.breaks);
     DefSubclassProc(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wrapped.shown.c_str()));
     const auto lines = static_cast<std::ptrdiff_t>(result.breaks.size()) + ownLines;
-    if (result.breaks.empty() || narrower >= width / 8 ||
-        DefSubclassProc(field, EM_GETLINECOUNT, 0, 0) <= lines) {
+    if (narrower >= width / 8 || DefSubclassProc(field, EM_GETLINECOUNT, 0, 0) <= lines) {
       return;
     }
   }
