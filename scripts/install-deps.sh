@@ -14,7 +14,8 @@ qt=(qt6-base-dev fonts-urw-base35 xvfb xauth x11-utils xdotool imagemagick)
 # The Debian package and its checks: icons drawn from the SVG, the validators,
 # and a clock moved for one program, to pack again at another time.
 pkg=(librsvg2-bin desktop-file-utils appstream lintian faketime)
-win=(g++-mingw-w64-i686 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 icoutils wine wine32:i386 fonts-wine
+win=(g++-mingw-w64-i686 g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 icoutils wine wine32:i386 wine64 fonts-wine
      libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxinerama1:i386
      libxcomposite1:i386 libxfixes3:i386 zip unzip)
 # The browser edition: emscripten builds it, Chromium runs its tests, ImageMagick

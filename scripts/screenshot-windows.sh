@@ -3,18 +3,26 @@
 # desktop on a virtual X screen, with 101010 in Binary and 22 divided by 7
 # typed in through xdotool.
 #   scripts/screenshot-windows.sh [OUT.png]
-# Builds the windows preset first. Uses a Wine prefix of its own, made afresh
-# and removed afterwards, with real fonts and a face for "Bookman Old Style".
+# Builds the program first: the 32-bit one (windows preset) where this
+# machine runs 32-bit x86 code, else the 64-bit one (windows64) under wine64,
+# as scripts/windows-arch.sh finds. Uses a Wine prefix of its own, made
+# afresh and removed afterwards, with real fonts and a face for "Bookman Old
+# Style".
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/numbrel-windows.png}
 
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target EzosNumbrel
-program=$PWD/build/windows/app/win32/EzosNumbrel.exe
+arch=$(bash scripts/windows-arch.sh)
+case "$arch" in
+  i686*) preset=windows WINEARCH=win32 wine=wine ;;
+  *) preset=windows64 WINEARCH=win64 wine=/usr/lib/wine/wine64 ;;
+esac
+cmake --preset $preset >/dev/null
+cmake --build --preset $preset --target EzosNumbrel
+program=$PWD/build/$preset/app/win32/EzosNumbrel.exe
 
 work=$(mktemp -d)
-export WINEPREFIX=$work/prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C
+export WINEPREFIX=$work/prefix WINEARCH WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C
 cleanup() {
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
@@ -29,12 +37,12 @@ convert=/usr/bin/convert
 # Everything with an X display runs inside one virtual screen.
 cat >"$work/shoot.sh" <<SHOOT
 set -euo pipefail
-wineboot -i
-wine reg add 'HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug' /v Debugger /d '' /f >/dev/null
+$wine wineboot -i
+$wine reg add 'HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug' /v Debugger /d '' /f >/dev/null
 # Without these the caption buttons show as letters.
 cp /usr/share/wine/fonts/*.ttf "\$WINEPREFIX/drive_c/windows/Fonts/"
-wine reg add 'HKCU\\Software\\Wine\\Fonts\\Replacements' /v 'Bookman Old Style' /d 'URW Bookman' /f >/dev/null
-wine explorer /desktop=Numbrel,640x480 "$program" &
+$wine reg add 'HKCU\\Software\\Wine\\Fonts\\Replacements' /v 'Bookman Old Style' /d 'URW Bookman' /f >/dev/null
+$wine explorer /desktop=Numbrel,640x480 "$program" &
 for _ in \$(seq 100); do
   if xdotool search --name 'Numbrel' >/dev/null 2>&1; then break; fi
   sleep 0.2

@@ -1,9 +1,17 @@
 # Sourced by the wine-*.sh scripts: the settings every Wine run of the tests
-# shares. The prefix is the tests' own (NUMBREL_WINEPREFIX, by default under
-# build/windows), never the one WINEPREFIX may name in the caller's shell.
+# shares. NUMBREL_WINEARCH=win64 runs the 64-bit programs under wine64 in a
+# 64-bit prefix, which needs no 32-bit x86 code; win32 (the default) the
+# 32-bit ones. The prefix is the tests' own (NUMBREL_WINEPREFIX, by default
+# under build/windows or build/windows64), never the one WINEPREFIX may name
+# in the caller's shell. Calls to wine here go to the loader of that arch.
 numbrel_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX=${NUMBREL_WINEPREFIX:-$numbrel_repo/build/windows/wine-prefix}
-export WINEARCH=win32
+case "${NUMBREL_WINEARCH:-win32}" in
+  win32) export WINEARCH=win32; numbrel_wine=wine; numbrel_build=windows ;;
+  win64) export WINEARCH=win64; numbrel_wine=/usr/lib/wine/wine64; numbrel_build=windows64 ;;
+  *) echo "NUMBREL_WINEARCH is win32 or win64, not '$NUMBREL_WINEARCH'" >&2; exit 2 ;;
+esac
+export WINEPREFIX=${NUMBREL_WINEPREFIX:-$numbrel_repo/build/$numbrel_build/wine-prefix}
+wine() { "$numbrel_wine" "$@"; }
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine's ANSI code page follows the locale: C gives Windows-1252.
@@ -25,7 +33,7 @@ numbrel_make_prefix() {
     rm -rf "$WINEPREFIX"
   fi
   mkdir -p "$(dirname "$WINEPREFIX")"
-  wineboot -i
+  wine wineboot -i
   wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null
   # A crashing program ends at once instead of waiting in the debugger.
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs one Windows program under Wine in the tests' prefix, headless, and
-# gives its exit status. Makes the prefix first when it is missing. CMake uses
-# this as the emulator of every cross-built program it runs.
+# gives its exit status (a 64-bit one with NUMBREL_WINEARCH=win64). Makes the
+# prefix first when it is missing. CMake uses this as the emulator of every
+# cross-built program it runs.
 #   scripts/wine-run.sh PROGRAM.exe [ARGUMENT...]
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
@@ -13,4 +14,4 @@ if [ ! -e "$numbrel_prefix_mark" ]; then
   [ -e "$numbrel_prefix_mark" ] || numbrel_make_prefix >&2
   flock -u 9
 fi
-exec wine "$@"
+exec "$numbrel_wine" "$@"

@@ -3,6 +3,7 @@
 #include "app/win32/framework/paint_dc.h"
 #include "app/win32/framework/win_app.h"
 #include "app/win32/icon_placement.h"
+#include "app/win32/result_field.h"
 #include "app/win32/typing_filter.h"
 #include "commands/command_table.h"
 #include "res/resource_ids.h"
@@ -59,7 +60,11 @@ BOOL CNumbersDlgWnd::OnInitDialog() {
   PlaceLabelsBeforeTheirFields(m_hWnd);
   m_names.Annotate(m_hWnd);
   m_labelFonts.Fit(m_hWnd);
-  for (const ControlPlace& place : kControls) FilterTyping(GetDlgItem(m_hWnd, place.id), place);
+  for (const ControlPlace& place : kControls) {
+    const HWND control = GetDlgItem(m_hWnd, place.id);
+    FilterTyping(control, place);
+    if (place.kind == ControlKind::ResultField) LayOutLongTexts(control);
+  }
   return TRUE;
 }
 

@@ -1,8 +1,9 @@
 // The calculator's dialog window: realizes the form over the dialog made from
 // IDD_MAIN_DIALOG, paints the icon while minimized, and hands every
 // notification of its fields and buttons to the command table. At its start it
-// names its controls for screen readers, fits its labels and filters typing;
-// Enter in a field does nothing.
+// names its controls for screen readers, fits its labels, filters typing and
+// has the result field lay out its long texts itself; Enter in a field does
+// nothing.
 #pragma once
 
 #include <span>

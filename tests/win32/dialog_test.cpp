@@ -133,6 +133,10 @@ const Action kActions[] = {
     {"AllFactors", IDC_RESULT, IDC_ALL_FACTORS, {{IDC_SINGLE_NUMBER, "12"}}},
     {"Bits", IDC_DECIMAL, IDC_BITS, {{IDC_SINGLE_NUMBER, "10"}}},
     {"BinaryThenAbout", IDC_BINARY, IDC_ABOUT, {{IDC_BINARY, "101"}, {IDC_FIRST_NUMBER, "22"}}},
+    // The longest texts, which the result field lays out itself.
+    {"DivideLongPeriod", IDC_DIVIDE, IDC_DIVIDE,
+     {{IDC_FIRST_NUMBER, "1"}, {IDC_SECOND_NUMBER, "19997"}}},
+    {"BitsLongest", IDC_BITS, IDC_BITS, {{IDC_SINGLE_NUMBER, "262144"}}},
 };
 
 // One program for every case: it starts centred (Wine leaves a dialog at 0, 0:

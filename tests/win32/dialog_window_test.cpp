@@ -4,42 +4,17 @@
 // test, at 144.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/win32/accessible_names.h"
 #include "app/win32/framework/wide_text.h"
-#include "app/win32/framework/win_app.h"
 #include "app/win32/label_windows.h"
-#include "app/win32/numbers_dlg_wnd.h"
 #include "form/form_layout.h"
 #include "res/resource_ids.h"
+#include "tests/win32/probed_dialog.h"
 
 namespace {
-
-// The application object, which the dialog asks for its icon.
-struct TestApp : CWinApp { BOOL InitInstance() override { return FALSE; } } app;
-
-// Runs a probe once the dialog has its controls, then closes the dialog by
-// its close box.
-struct ProbedDialog : CNumbersDlgWnd {
-  BOOL OnInitDialog() override {
-    const BOOL focusFirst = CNumbersDlgWnd::OnInitDialog();
-    probe(*this);
-    PostMessageW(m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-    return focusFirst;
-  }
-  std::function<void(ProbedDialog&)> probe;
-};
-
-void WithDialog(std::function<void(ProbedDialog&)> probe) {
-  app.Attach(GetModuleHandleW(nullptr));
-  ProbedDialog dialog;
-  dialog.probe = std::move(probe);
-  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-}
 
 TEST(DialogWindow, ConvertsFieldTextsAtTheWideApi) {
   WithDialog([](ProbedDialog& dialog) {
