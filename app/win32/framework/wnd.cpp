@@ -21,14 +21,10 @@ void CWnd::MessageBox(std::string_view text, std::optional<std::string_view> cap
   MessageBoxW(m_hWnd, WideOfCp1252(text).c_str(), title.c_str(), MB_OK);
 }
 
-void CWnd::BeginWaitCursor() {
-  const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  if (m_waitCount++ == 0) m_restoreCursor = previous;
-}
-
-void CWnd::EndWaitCursor() {
-  if (m_waitCount == 0) return;
-  if (--m_waitCount == 0) {
+void CWnd::ShowBusyPointer(bool busy) {
+  if (busy) {
+    m_restoreCursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  } else {
     SetCursor(m_restoreCursor != nullptr ? m_restoreCursor : LoadCursorW(nullptr, IDC_ARROW));
   }
 }
