@@ -1,12 +1,15 @@
 // What the page's script sees of the core: the facts to build the form from,
-// and a shell object that owns the form and the dialog's handlers, to which
-// the page delivers each notification.
+// the dialog units it lays them out in, and a shell
+// object that owns the form and the dialog's handlers, to which the page
+// delivers each notification.
 #include <emscripten/bind.h>
 
 #include "app/web/page_facts.h"
 #include "app/web/page_form.h"
 #include "commands/command_table.h"
+#include "form/dialog_units.h"
 #include "form/form_layout.h"
+#include "form/shell_text.h"
 
 namespace {
 
@@ -24,6 +27,13 @@ class PageShell {
   CNumbersDlg dialog_;
 };
 
+// measure(text): the width of a text in the page's font, in whole pixels;
+// height: the height of one line of it.
+BaseUnits PageDialogUnits(emscripten::val measure, int32_t height) {
+  const auto textWidth = [&](const char* text) { return measure(ToShellText(text)).as<int32_t>(); };
+  return DialogUnitsOf(textWidth, height, kLabels);
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(numbrel) {
@@ -35,9 +45,24 @@ EMSCRIPTEN_BINDINGS(numbrel) {
       .value("ReadOnlyField", ControlKind::ReadOnlyField)
       .value("Button", ControlKind::Button)
       .value("ResultField", ControlKind::ResultField);
+  emscripten::value_object<DialogRect>("DialogRect")
+      .field("x", &DialogRect::x)
+      .field("y", &DialogRect::y)
+      .field("width", &DialogRect::width)
+      .field("height", &DialogRect::height);
+  emscripten::value_object<BaseUnits>("BaseUnits")
+      .field("x", &BaseUnits::x)
+      .field("y", &BaseUnits::y);
+  emscripten::value_object<PixelRect>("PixelRect")
+      .field("left", &PixelRect::left)
+      .field("top", &PixelRect::top)
+      .field("width", &PixelRect::width)
+      .field("height", &PixelRect::height);
   emscripten::class_<PageShell>("PageShell")
       .constructor<emscripten::val>()
       .function("notify", &PageShell::Notify);
   emscripten::function("layout", &PageLayout);
   emscripten::function("commands", &PageCommands);
+  emscripten::function("dialogUnits", &PageDialogUnits);
+  emscripten::function("mapDialogRect", &MapDialogRect);
 }

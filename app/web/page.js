@@ -2,7 +2,7 @@
 // notifications the core's command table names, and shows what the core
 // writes. Nothing is computed here.
 import loadNumbrel from "./numbrel.js";
-import { baseUnitsOf, mapRect, mulDivRounded, widenToFitLabels } from "./dialog_units.js";
+import { lineHeight, textWidth } from "./dialog_units.js";
 import { filterTyping } from "./typing.js";
 import { MessageBoxes } from "./message_box.js";
 
@@ -14,10 +14,10 @@ const elements = new Map();  // control id -> element
 document.title = layout.title;
 const font = `${layout.fontPoints}pt "${layout.fontFace}", "${layout.fontFallback}", serif`;
 form.style.font = font;
-const units = widenToFitLabels(baseUnitsOf(font), font, layout.labels);
+const units = core.dialogUnits((text) => textWidth(font, text), lineHeight(font));
 
 function place(element, rect) {
-  const box = mapRect(rect, units);
+  const box = core.mapDialogRect(rect, units);
   Object.assign(element.style, {
     left: `${box.left}px`, top: `${box.top}px`, width: `${box.width}px`, height: `${box.height}px`,
   });
@@ -43,7 +43,8 @@ function controlElement(control) {
     case core.ControlKind.ResultField: {
       const result = document.createElement("textarea");
       Object.assign(result, { readOnly: true, spellcheck: false, wrap: "soft" });
-      result.style.tabSize = `${mulDivRounded(layout.resultTabStop, units.x, 4)}px`;
+      const tab = core.mapDialogRect({ x: 0, y: 0, width: layout.resultTabStop, height: 0 }, units);
+      result.style.tabSize = `${tab.width}px`;
       return result;
     }
   }
@@ -70,7 +71,7 @@ for (const label of layout.labels) {
   place(element, label.rect);
   form.append(element);
 }
-const size = mapRect({ x: 0, y: 0, width: layout.width, height: layout.height }, units);
+const size = core.mapDialogRect({ x: 0, y: 0, width: layout.width, height: layout.height }, units);
 form.style.width = `${size.width}px`;
 form.style.height = `${size.height}px`;
 // A phone narrower than the form sees it whole, scaled down.
