@@ -31,8 +31,6 @@ QString DescriptionOf(ControlId id) {
   return {};
 }
 
-QString Characters(const char* text) { return text == nullptr ? QString() : ToQString(text); }
-
 }  // namespace
 
 QFont FormFont() {
@@ -64,8 +62,7 @@ NumbersWindow::NumbersWindow() : form_(*this), dialog_(form_) {
     switch (place.kind) {
       case ControlKind::Field:
       case ControlKind::ReadOnlyField: {
-        auto* field =
-            new DigitField(this, Characters(place.typedCharacters), place.maxTyped);
+        auto* field = new DigitField(this, place);
         field->setReadOnly(place.kind == ControlKind::ReadOnlyField);
         connect(field, &QLineEdit::textChanged, this,
                 [this, id = place.id] { Notify(id, Notification::TextChanged); });

@@ -1,15 +1,19 @@
 // What the page's script sees of the core: the facts to build the form from,
-// the dialog units it lays them out in, and a shell
+// the dialog units and the typing rule it lays out and types by, and a shell
 // object that owns the form and the dialog's handlers, to which the page
 // delivers each notification.
 #include <emscripten/bind.h>
 
+#include <algorithm>
+
 #include "app/web/page_facts.h"
 #include "app/web/page_form.h"
 #include "commands/command_table.h"
+#include "form/code_page.h"
 #include "form/dialog_units.h"
 #include "form/form_layout.h"
 #include "form/shell_text.h"
+#include "form/typing_rule.h"
 
 namespace {
 
@@ -32,6 +36,15 @@ class PageShell {
 BaseUnits PageDialogUnits(emscripten::val measure, int32_t height) {
   const auto textWidth = [&](const char* text) { return measure(ToShellText(text)).as<int32_t>(); };
   return DialogUnitsOf(textWidth, height, kLabels);
+}
+
+// The texts as the page holds them, either side of the selection and typed.
+bool PageAcceptsTyped(ControlId id, const std::string& before, const std::string& typed,
+                      const std::string& after) {
+  const auto place = std::find_if(kControls.begin(), kControls.end(),
+                                  [id](const ControlPlace& control) { return control.id == id; });
+  return place != kControls.end() &&
+         AcceptsTyped(*place, Utf8ToCp1252(before), Utf8ToCp1252(typed), Utf8ToCp1252(after));
 }
 
 }  // namespace
@@ -65,4 +78,5 @@ EMSCRIPTEN_BINDINGS(numbrel) {
   emscripten::function("commands", &PageCommands);
   emscripten::function("dialogUnits", &PageDialogUnits);
   emscripten::function("mapDialogRect", &MapDialogRect);
+  emscripten::function("acceptsTyped", &PageAcceptsTyped);
 }

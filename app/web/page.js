@@ -31,7 +31,7 @@ function controlElement(control) {
       Object.assign(field, { type: "text", autocomplete: "off", spellcheck: false });
       field.inputMode = "numeric";
       field.readOnly = control.kind === core.ControlKind.ReadOnlyField;
-      if (!field.readOnly) filterTyping(field, control);
+      if (!field.readOnly) filterTyping(core, field, control);
       return field;
     }
     case core.ControlKind.Button: {

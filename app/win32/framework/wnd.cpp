@@ -3,13 +3,17 @@
 #include "app/win32/framework/wide_text.h"
 #include "app/win32/framework/win_app.h"
 
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  const int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+  text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+  return text;
+}
+
 std::string CWnd::FieldText(ControlId id) const {
   const HWND field = GetDlgItem(m_hWnd, id);
   if (field == nullptr) return {};
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
-  const int length = GetWindowTextW(field, text.data(), static_cast<int>(text.size()));
-  text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-  return Cp1252OfWide(text);
+  return Cp1252OfWide(WindowText(field));
 }
 
 void CWnd::SetFieldText(ControlId id, std::string_view text) {

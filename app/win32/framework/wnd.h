@@ -10,6 +10,9 @@
 #include "app/win32/framework/windows_api.h"
 #include "form/form.h"
 
+// A window's whole text, as the wide API gives it.
+std::wstring WindowText(HWND window);
+
 class CWnd : public Form {
  public:
   CWnd() = default;
