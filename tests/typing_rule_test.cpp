@@ -49,6 +49,7 @@ const TypedCase kTyped[] = {
     {"AMinusInFrontOfAMinusIsRefused", IDC_FIRST_NUMBER, "", "-", "-12", false},
     {"AMinusAfterADigitIsRefused", IDC_SECOND_NUMBER, "1", "-", "2", false},
     {"AMinusAfterTypedDigitsIsRefused", IDC_SECOND_NUMBER, "", "1-", "", false},
+    {"ASecondMinusTypedAtOnceIsRefused", IDC_SECOND_NUMBER, "", "-1-", "", false},
     {"NothingGoesInFrontOfAMinus", IDC_SINGLE_NUMBER, "", "5", "-12", false},
     {"DigitsGoAfterAPastedMinusElsewhere", IDC_SINGLE_NUMBER, "1-", "2", "", true},
     {"ANumberRefusesLettersAndSpaces", IDC_SINGLE_NUMBER, "1", "2 e", "", false},
