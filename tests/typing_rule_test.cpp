@@ -44,7 +44,6 @@ const TypedCase kTyped[] = {
     {"ANumberTakesALeadingMinus", IDC_FIRST_NUMBER, "", "-", "", true},
     {"ANumberTakesAMinusAndDigitsAtOnce", IDC_SECOND_NUMBER, "", "-12", "", true},
     {"AMinusGoesInFrontOfDigits", IDC_SINGLE_NUMBER, "", "-", "12", true},
-    {"AMinusReplacesTheLeadingMinusSelected", IDC_SINGLE_NUMBER, "", "-", "12", true},
     {"ASecondMinusIsRefused", IDC_FIRST_NUMBER, "-", "-", "12", false},
     {"AMinusInFrontOfAMinusIsRefused", IDC_FIRST_NUMBER, "", "-", "-12", false},
     {"AMinusAfterADigitIsRefused", IDC_SECOND_NUMBER, "1", "-", "2", false},

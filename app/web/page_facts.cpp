@@ -32,7 +32,6 @@ val PageLayout() {
     control.set("rect", RectOf(place.rect));
     control.set("caption", TextOrNull(place.caption));
     control.set("accessibleName", TextOrNull(place.accessibleName));
-    control.set("typedCharacters", TextOrNull(place.typedCharacters));
     control.set("maxTyped", place.maxTyped);
     controls.call<void>("push", control);
   }
