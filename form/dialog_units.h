@@ -50,6 +50,8 @@ template <typename TextWidth>
 BaseUnits DialogUnitsOf(TextWidth&& textWidth, int32_t height,
                         std::span<const LabelPlace> labels) {
   BaseUnits units = BaseUnitsOf(textWidth(kAverageWidthLetters), height);
-  for (const LabelPlace& label : labels) units = WidenToFit(units, label.rect, textWidth(label.text));
+  for (const LabelPlace& label : labels) {
+    units = WidenToFit(units, label.rect, textWidth(label.text));
+  }
   return units;
 }

@@ -1,6 +1,6 @@
 // A form held in memory: fields are strings, and every write, message box and
-// showing or hiding of the busy pointer is recorded in order. Tests drive the real command table
-// through it, and numbrel-cli uses it as its window.
+// showing or hiding of the busy pointer is recorded in order. Tests drive the
+// real command table through it, and numbrel-cli uses it as its window.
 #pragma once
 
 #include <map>

@@ -21,4 +21,6 @@ std::string ToShellText(std::string_view cp1252) {
   return Cp1252ToUtf8(ReplaceAll(cp1252, "\r\n", "\n"));
 }
 
-std::string FromShellText(std::string_view utf8) { return Utf8ToCp1252(ReplaceAll(utf8, "\n", "\r\n")); }
+std::string FromShellText(std::string_view utf8) {
+  return Utf8ToCp1252(ReplaceAll(utf8, "\n", "\r\n"));
+}

@@ -25,7 +25,8 @@ INSTANTIATE_TEST_SUITE_P(
     , ShellTextBothWays,
     testing::Values(
         ShellTextCase{"LineEnds", "a\r\n\r\nb\r\n", "a\n\nb\n"},
-        ShellTextCase{"TheNoBreakSpaceAndTheEuro", "3.\xA0[\xA0\x80", "3.\xC2\xA0[\xC2\xA0\xE2\x82\xAC"},
+        ShellTextCase{"TheNoBreakSpaceAndTheEuro", "3.\xA0[\xA0\x80",
+                      "3.\xC2\xA0[\xC2\xA0\xE2\x82\xAC"},
         ShellTextCase{"ATab", "\t", "\t"},
         ShellTextCase{"Nothing", "", ""}),
     [](const auto& test) { return std::string(test.param.name); });

@@ -3,7 +3,9 @@
 #include "app/qt/text_edge.h"
 
 BaseUnits FormUnitsOf(const QFontMetrics& metrics) {
-  const auto textWidth = [&](const char* text) { return metrics.horizontalAdvance(ToQString(text)); };
+  const auto textWidth = [&](const char* text) {
+    return metrics.horizontalAdvance(ToQString(text));
+  };
   return DialogUnitsOf(textWidth, metrics.height(), kLabels);
 }
 
