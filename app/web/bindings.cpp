@@ -32,10 +32,30 @@ class PageShell {
 };
 
 // measure(text): the width of a text in the page's font, in whole pixels;
-// height: the height of one line of it.
-BaseUnits PageDialogUnits(emscripten::val measure, int32_t height) {
+// height: the height of one line of it. The units come back as {x, y}.
+emscripten::val PageDialogUnits(emscripten::val measure, int32_t height) {
   const auto textWidth = [&](const char* text) { return measure(ToShellText(text)).as<int32_t>(); };
-  return DialogUnitsOf(textWidth, height, kLabels);
+  const BaseUnits units = DialogUnitsOf(textWidth, height, kLabels);
+  emscripten::val out = emscripten::val::object();
+  out.set("x", units.x);
+  out.set("y", units.y);
+  return out;
+}
+
+// rect {x, y, width, height} in dialog units to {left, top, width, height} in pixels.
+emscripten::val PageMapDialogRect(emscripten::val rect, emscripten::val units) {
+  const auto field = [](const emscripten::val& object, const char* name) {
+    return object[name].as<int32_t>();
+  };
+  const PixelRect pixels = MapDialogRect(
+      {field(rect, "x"), field(rect, "y"), field(rect, "width"), field(rect, "height")},
+      {field(units, "x"), field(units, "y")});
+  emscripten::val out = emscripten::val::object();
+  out.set("left", pixels.left);
+  out.set("top", pixels.top);
+  out.set("width", pixels.width);
+  out.set("height", pixels.height);
+  return out;
 }
 
 // The texts as the page holds them, either side of the selection and typed.
@@ -58,25 +78,12 @@ EMSCRIPTEN_BINDINGS(numbrel) {
       .value("ReadOnlyField", ControlKind::ReadOnlyField)
       .value("Button", ControlKind::Button)
       .value("ResultField", ControlKind::ResultField);
-  emscripten::value_object<DialogRect>("DialogRect")
-      .field("x", &DialogRect::x)
-      .field("y", &DialogRect::y)
-      .field("width", &DialogRect::width)
-      .field("height", &DialogRect::height);
-  emscripten::value_object<BaseUnits>("BaseUnits")
-      .field("x", &BaseUnits::x)
-      .field("y", &BaseUnits::y);
-  emscripten::value_object<PixelRect>("PixelRect")
-      .field("left", &PixelRect::left)
-      .field("top", &PixelRect::top)
-      .field("width", &PixelRect::width)
-      .field("height", &PixelRect::height);
   emscripten::class_<PageShell>("PageShell")
       .constructor<emscripten::val>()
       .function("notify", &PageShell::Notify);
   emscripten::function("layout", &PageLayout);
   emscripten::function("commands", &PageCommands);
   emscripten::function("dialogUnits", &PageDialogUnits);
-  emscripten::function("mapDialogRect", &MapDialogRect);
+  emscripten::function("mapDialogRect", &PageMapDialogRect);
   emscripten::function("acceptsTyped", &PageAcceptsTyped);
 }
