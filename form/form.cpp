@@ -10,6 +10,15 @@ std::string Form::GetDlgItemText(ControlId id, std::size_t maxCount) const {
   return text;
 }
 
+void Form::BeginWaitCursor() {
+  if (waitDepth_++ == 0) ShowBusyPointer(true);
+}
+
+void Form::EndWaitCursor() {
+  if (waitDepth_ == 0) return;
+  if (--waitDepth_ == 0) ShowBusyPointer(false);
+}
+
 uint32_t Form::GetDlgItemInt(ControlId id, Reading reading) const {
   return ReadFieldNumber(FieldText(id), reading);
 }

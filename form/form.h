@@ -1,7 +1,7 @@
 // The form contract: what every operation may do to the calculator's window.
-// A platform realizes the five virtual primitives; the six form operations the
+// A platform realizes the four virtual primitives; the six form operations the
 // handlers use are built on them here, so every shell reads and writes fields
-// by the same rules. Texts are Windows-1252 bytes.
+// and keeps the busy pointer by the same rules. Texts are Windows-1252 bytes.
 #pragma once
 
 #include <cstddef>
@@ -24,9 +24,12 @@ class Form {
   virtual void SetFieldText(ControlId id, std::string_view text) = 0;
   // Modal, OK only, no icon. Without a caption the platform shows the program's name.
   virtual void MessageBox(std::string_view text, std::optional<std::string_view> caption) = 0;
-  // Nest through a count: the normal pointer returns when every begin has its end.
-  virtual void BeginWaitCursor() = 0;
-  virtual void EndWaitCursor() = 0;
+  // Nest through a count: the busy pointer shows from the outermost begin to
+  // its end, and an end without a begin does nothing.
+  void BeginWaitCursor();
+  void EndWaitCursor();
+  // How many begins await their end.
+  int WaitDepth() const { return waitDepth_; }
 
   // At most maxCount - 1 characters from the start of the field, cut at a zero character.
   std::string GetDlgItemText(ControlId id, std::size_t maxCount) const;
@@ -39,4 +42,10 @@ class Form {
   Form() = default;
   Form(const Form&) = default;
   Form& operator=(const Form&) = default;
+
+  // Shows the busy pointer in place of the normal one, or puts the normal one back.
+  virtual void ShowBusyPointer(bool busy) = 0;
+
+ private:
+  int waitDepth_ = 0;
 };

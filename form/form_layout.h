@@ -44,7 +44,9 @@ inline constexpr int kFormFontPoints = 8;
 // Tab stops in the result field, every 32 dialog units.
 inline constexpr int kResultTabStop = 32;
 
-inline constexpr const char* kDigits = "0123456789";
+// The number fields: each is read signed by some command, so a "-" may be
+// typed too, as the first character only (form/typing_rule.h).
+inline constexpr const char* kSignedDigits = "-0123456789";
 // A 32-bit number has 32 binary digits: more would never count.
 inline constexpr int kMostBinaryDigits = 32;
 
@@ -55,15 +57,15 @@ inline constexpr std::array<ControlPlace, 12> kControls{{
     {IDC_DECIMAL, "IDC_DECIMAL", ControlKind::ReadOnlyField, {33, 12, 137, 12}, nullptr,
      "Decimal", nullptr, 0},
     {IDC_FIRST_NUMBER, "IDC_FIRST_NUMBER", ControlKind::Field, {11, 32, 50, 12}, nullptr,
-     "First number", kDigits, 0},
+     "First number", kSignedDigits, 0},
     {IDC_SECOND_NUMBER, "IDC_SECOND_NUMBER", ControlKind::Field, {104, 32, 51, 12}, nullptr,
-     "Divided by", kDigits, 0},
+     "Divided by", kSignedDigits, 0},
     {IDC_DIVIDE, "IDC_DIVIDE", ControlKind::Button, {158, 32, 50, 9}, "Divide", "Divide",
      nullptr, 0},
     {IDC_GCF_LCM, "IDC_GCF_LCM", ControlKind::Button, {211, 32, 50, 9}, "GCF/LCM", "GCF/LCM",
      nullptr, 0},
     {IDC_SINGLE_NUMBER, "IDC_SINGLE_NUMBER", ControlKind::Field, {103, 47, 52, 12}, nullptr,
-     "Number to factorize or for bits", kDigits, 0},
+     "Number to factorize or for bits", kSignedDigits, 0},
     {IDC_PRIME_FACTORS, "IDC_PRIME_FACTORS", ControlKind::Button, {158, 47, 50, 9},
      "Prime Factors", "Prime Factors", nullptr, 0},
     {IDC_ALL_FACTORS, "IDC_ALL_FACTORS", ControlKind::Button, {211, 47, 50, 9}, "All Factors",

@@ -7,21 +7,16 @@ std::string MemoryForm::FieldText(ControlId id) const {
 
 void MemoryForm::SetFieldText(ControlId id, std::string_view text) {
   fields_[id] = std::string(text);
-  events_.push_back({EventKind::SetText, id, std::string(text), std::nullopt, waitDepth_});
+  events_.push_back({EventKind::SetText, id, std::string(text), std::nullopt, WaitDepth()});
 }
 
 void MemoryForm::MessageBox(std::string_view text, std::optional<std::string_view> caption) {
   std::optional<std::string> owned;
   if (caption) owned = std::string(*caption);
-  events_.push_back({EventKind::MessageBox, 0, std::string(text), std::move(owned), waitDepth_});
+  events_.push_back({EventKind::MessageBox, 0, std::string(text), std::move(owned), WaitDepth()});
 }
 
-void MemoryForm::BeginWaitCursor() {
-  ++waitDepth_;
-  events_.push_back({EventKind::BeginWaitCursor, 0, {}, std::nullopt, waitDepth_});
-}
-
-void MemoryForm::EndWaitCursor() {
-  if (waitDepth_ > 0) --waitDepth_;
-  events_.push_back({EventKind::EndWaitCursor, 0, {}, std::nullopt, waitDepth_});
+void MemoryForm::ShowBusyPointer(bool busy) {
+  const EventKind kind = busy ? EventKind::ShowBusyPointer : EventKind::HideBusyPointer;
+  events_.push_back({kind, 0, {}, std::nullopt, WaitDepth()});
 }

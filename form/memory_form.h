@@ -1,6 +1,6 @@
 // A form held in memory: fields are strings, and every write, message box and
-// busy-pointer change is recorded in order. Tests drive the real command table
-// through it, and numbrel-cli uses it as its window.
+// showing or hiding of the busy pointer is recorded in order. Tests drive the
+// real command table through it, and numbrel-cli uses it as its window.
 #pragma once
 
 #include <map>
@@ -12,7 +12,7 @@
 
 class MemoryForm : public Form {
  public:
-  enum class EventKind { SetText, MessageBox, BeginWaitCursor, EndWaitCursor };
+  enum class EventKind { SetText, MessageBox, ShowBusyPointer, HideBusyPointer };
 
   struct Event {
     EventKind kind;
@@ -27,18 +27,16 @@ class MemoryForm : public Form {
   std::string FieldText(ControlId id) const override;
   void SetFieldText(ControlId id, std::string_view text) override;
   void MessageBox(std::string_view text, std::optional<std::string_view> caption) override;
-  void BeginWaitCursor() override;
-  void EndWaitCursor() override;
 
   // What the user does: puts text in a field without recording a write.
   void Type(ControlId id, std::string_view text) { fields_[id] = std::string(text); }
 
   const std::vector<Event>& Events() const { return events_; }
   void ClearEvents() { events_.clear(); }
-  int WaitDepth() const { return waitDepth_; }
 
  private:
+  void ShowBusyPointer(bool busy) override;
+
   std::map<ControlId, std::string> fields_;
   std::vector<Event> events_;
-  int waitDepth_ = 0;
 };

@@ -27,9 +27,9 @@ const PressCase kCases[] = {
 INSTANTIATE_TEST_SUITE_P(Divide, Press, testing::ValuesIn(kCases), CaseName);
 
 TEST(LongDivision, WritesTheResultUnderTheBusyPointer) {
-  const Events expected{{EventKind::BeginWaitCursor, 0, {}, std::nullopt, 1},
+  const Events expected{{EventKind::ShowBusyPointer, 0, {}, std::nullopt, 1},
                         {EventKind::SetText, IDC_RESULT, Repeating("0.", "3"), std::nullopt, 1},
-                        {EventKind::EndWaitCursor, 0, {}, std::nullopt, 0}};
+                        {EventKind::HideBusyPointer, 0, {}, std::nullopt, 0}};
   EXPECT_EQ(Dispatch(IDC_DIVIDE, Two("1", "3")), expected);
 }
 

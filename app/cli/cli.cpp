@@ -7,6 +7,7 @@
 #include "commands/refusals.h"
 #include "form/code_page.h"
 #include "form/memory_form.h"
+#include "form/shell_text.h"
 #include "numbrel_version.h"
 
 namespace {
@@ -65,18 +66,8 @@ std::string HelpText() {
   return help;
 }
 
-// What a terminal shows: UTF-8, "\n" line ends, one final newline.
-std::string ForTerminal(std::string_view text) {
-  std::string lines;
-  lines.reserve(text.size() + 1);
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') continue;
-    lines += text[at];
-  }
-  std::string utf8 = Cp1252ToUtf8(lines);
-  utf8 += '\n';
-  return utf8;
-}
+// What a terminal shows: the shells' text and one final newline.
+std::string ForTerminal(std::string_view text) { return ToShellText(text) + '\n'; }
 
 int UsageError(std::ostream& err, std::string_view message) {
   err << "numbrel-cli: " << message << " (try 'numbrel-cli --help')\n";

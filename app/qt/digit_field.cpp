@@ -9,6 +9,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/qt/text_edge.h"
+#include "form/typing_rule.h"
+
 namespace {
 
 // QLineEdit keeps this many pixels clear on each side of its text, and needs
@@ -29,22 +32,20 @@ bool IsTypedText(const QKeyEvent& event) {
 
 }  // namespace
 
-DigitField::DigitField(QWidget* parent, const QString& typed, int maxTyped)
-    : QLineEdit(parent), typeable_(typed), maxTyped_(maxTyped) {
+DigitField::DigitField(QWidget* parent, const ControlPlace& place)
+    : QLineEdit(parent), place_(place) {
   setAlignment(Qt::AlignCenter);
 }
 
 bool DigitField::AcceptsTyped(const QString& typed) const {
-  if (!std::all_of(typed.begin(), typed.end(), [&](QChar c) { return typeable_.contains(c); })) {
+  const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
+  const qsizetype end = hasSelectedText() ? selectionEnd() : start;
+  const QString before = text().left(start);
+  const QString kept = text().mid(end);
+  if (!::AcceptsTyped(place_, FromQString(before), FromQString(typed), FromQString(kept))) {
     return false;
   }
-  QString after = text();
-  if (hasSelectedText()) {
-    after.replace(selectionStart(), selectedText().size(), typed);
-  } else {
-    after.insert(cursorPosition(), typed);
-  }
-  if (maxTyped_ > 0 && after.size() > maxTyped_) return false;
+  const QString after = before + typed + kept;
   QStyleOptionFrame option;
   initStyleOption(&option);
   const QRect contents = style()

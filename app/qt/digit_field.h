@@ -1,18 +1,19 @@
-// A one-line field of the form: centred text, only the characters it was given
-// can be typed, and typing stops at its most characters or when the field is
-// full, so its text never scrolls sideways. Pasted or dropped text goes in
-// unfiltered: the form's field reading decides what it means.
+// A one-line field of the form: centred text, typing by the form's typing rule
+// (form/typing_rule.h), and typing also stops when the field is full, so its
+// text never scrolls sideways. Pasted or dropped text goes in unfiltered: the
+// form's field reading decides what it means.
 #pragma once
 
 #include <QLineEdit>
+
+#include "form/form_layout.h"
 
 class DigitField : public QLineEdit {
   Q_OBJECT
 
  public:
-  // typed: the characters typing accepts ("" for none); maxTyped: the most
-  // characters typing puts in, 0 for as many as fit.
-  DigitField(QWidget* parent, const QString& typed, int maxTyped);
+  // place says what can be typed, and stays.
+  DigitField(QWidget* parent, const ControlPlace& place);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -22,6 +23,5 @@ class DigitField : public QLineEdit {
   // Whether typing these characters over the selection leaves a text that fits.
   bool AcceptsTyped(const QString& typed) const;
 
-  QString typeable_;
-  int maxTyped_;
+  const ControlPlace& place_;
 };

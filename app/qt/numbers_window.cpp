@@ -31,8 +31,6 @@ QString DescriptionOf(ControlId id) {
   return {};
 }
 
-QString Characters(const char* text) { return text == nullptr ? QString() : ToQString(text); }
-
 }  // namespace
 
 QFont FormFont() {
@@ -55,8 +53,8 @@ NumbersWindow::NumbersWindow() : form_(*this), dialog_(form_) {
   setWindowIcon(WindowIcon());
   setFont(FormFont());
   const QFontMetrics metrics(font());
-  units_ = WidenToFitLabels(BaseUnitsOf(metrics), metrics, kLabels);
-  setFixedSize(MapDialogSize(kFormWidth, kFormHeight, units_));
+  units_ = FormUnitsOf(metrics);
+  setFixedSize(PixelsOf({0, 0, kFormWidth, kFormHeight}, units_).size());
 
   QWidget* previous = nullptr;
   for (const ControlPlace& place : kControls) {
@@ -64,8 +62,7 @@ NumbersWindow::NumbersWindow() : form_(*this), dialog_(form_) {
     switch (place.kind) {
       case ControlKind::Field:
       case ControlKind::ReadOnlyField: {
-        auto* field =
-            new DigitField(this, Characters(place.typedCharacters), place.maxTyped);
+        auto* field = new DigitField(this, place);
         field->setReadOnly(place.kind == ControlKind::ReadOnlyField);
         connect(field, &QLineEdit::textChanged, this,
                 [this, id = place.id] { Notify(id, Notification::TextChanged); });
@@ -80,13 +77,13 @@ NumbersWindow::NumbersWindow() : form_(*this), dialog_(form_) {
         break;
       }
       case ControlKind::ResultField:
-        control = new ResultField(this, MulDivRounded(kResultTabStop, units_.x, 4));
+        control = new ResultField(this, PixelsOf({0, 0, kResultTabStop, 0}, units_).width());
         break;
     }
     control->setObjectName(QString::fromLatin1(place.name));
     control->setAccessibleName(ToQString(place.accessibleName));
     control->setAccessibleDescription(DescriptionOf(place.id));
-    control->setGeometry(MapDialogRect(place.rect, units_));
+    control->setGeometry(PixelsOf(place.rect, units_));
     if (previous != nullptr) setTabOrder(previous, control);
     previous = control;
     controls_[place.id] = control;
@@ -95,7 +92,7 @@ NumbersWindow::NumbersWindow() : form_(*this), dialog_(form_) {
     auto* label = new QLabel(ToQString(place.text), this);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(MapDialogRect(place.rect, units_));
+    label->setGeometry(PixelsOf(place.rect, units_));
     if (place.buddy != 0) label->setBuddy(Control(place.buddy));
   }
   Control(IDC_BINARY)->setFocus();

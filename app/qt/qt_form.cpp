@@ -41,11 +41,10 @@ void QtForm::MessageBox(std::string_view text, std::optional<std::string_view> c
   box.exec();
 }
 
-void QtForm::BeginWaitCursor() {
-  if (waitDepth_++ == 0) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-void QtForm::EndWaitCursor() {
-  if (waitDepth_ == 0) return;
-  if (--waitDepth_ == 0) QGuiApplication::restoreOverrideCursor();
+void QtForm::ShowBusyPointer(bool busy) {
+  if (busy) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QGuiApplication::restoreOverrideCursor();
+  }
 }

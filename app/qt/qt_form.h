@@ -16,13 +16,10 @@ class QtForm final : public Form {
   // Without a caption the box shows the application's name: the executable's
   // file name, as Qt takes it.
   void MessageBox(std::string_view text, std::optional<std::string_view> caption) override;
-  // The busy pointer is an application-wide override cursor, pushed once for
-  // the outermost begin and popped with its end; an end without a begin does
-  // nothing.
-  void BeginWaitCursor() override;
-  void EndWaitCursor() override;
 
  private:
+  // The busy pointer is an application-wide override cursor.
+  void ShowBusyPointer(bool busy) override;
+
   NumbersWindow& window_;
-  int waitDepth_ = 0;
 };

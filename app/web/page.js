@@ -2,7 +2,7 @@
 // notifications the core's command table names, and shows what the core
 // writes. Nothing is computed here.
 import loadNumbrel from "./numbrel.js";
-import { baseUnitsOf, mapRect, mulDivRounded, widenToFitLabels } from "./dialog_units.js";
+import { lineHeight, textWidth } from "./dialog_units.js";
 import { filterTyping } from "./typing.js";
 import { MessageBoxes } from "./message_box.js";
 import { formRows } from "./form_rows.js";
@@ -28,7 +28,7 @@ function controlElement(control) {
       Object.assign(field, { type: "text", autocomplete: "off", spellcheck: false });
       field.inputMode = "numeric";
       field.readOnly = control.kind === core.ControlKind.ReadOnlyField;
-      if (!field.readOnly) filterTyping(field, control);
+      if (!field.readOnly) filterTyping(core, field, control);
       return field;
     }
     case core.ControlKind.Button: {
@@ -91,13 +91,14 @@ function layOut() {
   textSize = getComputedStyle(root).fontSize;
   const font = `${textSize} "${layout.fontFace}", "${layout.fontFallback}", serif`;
   form.style.font = font;
-  const units = widenToFitLabels(baseUnitsOf(font), font, layout.labels);
+  const units = core.dialogUnits((text) => textWidth(font, text), lineHeight(font));
   for (const [element, rect] of placed) {
-    const box = mapRect(rect, units);
+    const box = core.mapDialogRect(rect, units);
     for (const side of ["left", "top", "width", "height"]) element.style.setProperty(`--${side}`, `${box[side]}px`);
   }
-  elements.get(resultId).style.tabSize = `${mulDivRounded(layout.resultTabStop, units.x, 4)}px`;
-  size = mapRect({ x: 0, y: 0, width: layout.width, height: layout.height }, units);
+  const tab = core.mapDialogRect({ x: 0, y: 0, width: layout.resultTabStop, height: 0 }, units);
+  elements.get(resultId).style.tabSize = `${tab.width}px`;
+  size = core.mapDialogRect({ x: 0, y: 0, width: layout.width, height: layout.height }, units);
   form.style.setProperty("--form-width", `${size.width}px`);
   form.style.setProperty("--form-height", `${size.height}px`);
   fitWidth();

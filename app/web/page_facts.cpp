@@ -1,15 +1,15 @@
 #include "app/web/page_facts.h"
 
-#include "app/web/page_text.h"
 #include "commands/command_table.h"
 #include "form/form_layout.h"
 #include "form/program.h"
+#include "form/shell_text.h"
 
 using emscripten::val;
 
 namespace {
 
-val TextOrNull(const char* text) { return text == nullptr ? val::null() : val(ToPageText(text)); }
+val TextOrNull(const char* text) { return text == nullptr ? val::null() : val(ToShellText(text)); }
 
 val RectOf(const DialogRect& rect) {
   val out = val::object();
@@ -32,14 +32,13 @@ val PageLayout() {
     control.set("rect", RectOf(place.rect));
     control.set("caption", TextOrNull(place.caption));
     control.set("accessibleName", TextOrNull(place.accessibleName));
-    control.set("typedCharacters", TextOrNull(place.typedCharacters));
     control.set("maxTyped", place.maxTyped);
     controls.call<void>("push", control);
   }
   val labels = val::array();
   for (const LabelPlace& place : kLabels) {
     val label = val::object();
-    label.set("text", ToPageText(place.text));
+    label.set("text", ToShellText(place.text));
     label.set("rect", RectOf(place.rect));
     label.set("buddy", place.buddy);
     labels.call<void>("push", label);
@@ -51,8 +50,8 @@ val PageLayout() {
   layout.set("fontFallback", val(std::string(kFormFontFallback)));
   layout.set("fontPoints", kFormFontPoints);
   layout.set("resultTabStop", kResultTabStop);
-  layout.set("title", ToPageText(kProgramTitle));
-  layout.set("programName", ToPageText(kProgramName));
+  layout.set("title", ToShellText(kProgramTitle));
+  layout.set("programName", ToShellText(kProgramName));
   layout.set("controls", controls);
   layout.set("labels", labels);
   return layout;

@@ -15,11 +15,9 @@ class PageForm : public Form {
   void SetFieldText(ControlId id, std::string_view text) override;
   // Shown at once; the page keeps it modal and queues any that follow.
   void MessageBox(std::string_view text, std::optional<std::string_view> caption) override;
-  // The page hears only the first begin and the last end.
-  void BeginWaitCursor() override;
-  void EndWaitCursor() override;
 
  private:
+  void ShowBusyPointer(bool busy) override;
+
   emscripten::val page_;
-  int waitDepth_ = 0;
 };

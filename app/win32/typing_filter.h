@@ -1,8 +1,8 @@
-// What typing may put into a field, as the layout says: only its characters,
-// and no more than its count. Editing keys pass, and a paste goes in as it
-// is: the form reads whatever a field holds by its own rule. The count is
-// kept here rather than by the edit control's limit, which would cut a paste
-// short as well.
+// What typing may put into a field, by the form's typing rule
+// (form/typing_rule.h): only its characters, a "-" only first, and no more
+// than its count. Editing keys pass, and a paste goes in as it is: the form
+// reads whatever a field holds by its own rule. The count is kept here rather
+// than by the edit control's limit, which would cut a paste short as well.
 #pragma once
 
 #include "form/form_layout.h"

@@ -17,8 +17,7 @@ TEST_F(WindowLayout, ScalesByTheFactorAndEveryLabelFits) {
   unscaled.setDotsPerMeterX(3780);
   unscaled.setDotsPerMeterY(3780);
   const QFontMetrics metrics(FormFont(), &unscaled);
-  const QSize atOne = MapDialogSize(kFormWidth, kFormHeight,
-                                    WidenToFitLabels(BaseUnitsOf(metrics), metrics, kLabels));
+  const QSize atOne = PixelsOf({0, 0, kFormWidth, kFormHeight}, FormUnitsOf(metrics)).size();
   EXPECT_EQ(Window().grab().size(), atOne * factor);
   for (const QLabel* label : Window().findChildren<QLabel*>()) {
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
@@ -45,15 +44,6 @@ TEST_F(WindowLayout, PlacesEveryControlAndLabelInDialogUnitsOfItsFont) {
     const QLabel* label = labels.takeFirst();
     EXPECT_EQ(label->geometry(), pixels(place.rect)) << place.text;
   }
-}
-
-TEST(DialogUnits, WidenOnlyAsFarAsTheLabelsNeed) {
-  const QFontMetrics metrics(FormFont());
-  const LabelPlace labels[] = {{"Number to factorize or for bits:", {5, 47, 98, 8}, 0}};
-  const BaseUnits widened = WidenToFitLabels({1, 16}, metrics, labels);
-  const int text = metrics.horizontalAdvance(QString::fromLatin1(labels[0].text));
-  EXPECT_GE(MapDialogRect(labels[0].rect, widened).width(), text);
-  EXPECT_LT(MapDialogRect(labels[0].rect, {widened.x - 1, 16}).width(), text);
 }
 
 }  // namespace

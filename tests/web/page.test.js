@@ -106,8 +106,9 @@ test.describe("message boxes", () => {
 test.describe("typing and pasting", () => {
   const typed = [
     { field: "IDC_FIRST_NUMBER", keys: "1a2-3 4.5", value: "12345" },
-    { field: "IDC_SINGLE_NUMBER", keys: "-7x", value: "7" },
-    { field: "IDC_BINARY", keys: "10201 1", value: "10011" },
+    { field: "IDC_SINGLE_NUMBER", keys: "-12x", value: "-12" },
+    { field: "IDC_SECOND_NUMBER", keys: "--12-", value: "-12" },
+    { field: "IDC_BINARY", keys: "-10201 1", value: "10011" },
   ];
   for (const { field, keys, value } of typed) {
     test(`typing into ${field} keeps only what it takes`, async ({ page }) => {
@@ -134,6 +135,13 @@ test.describe("typing and pasting", () => {
     await page.locator("#IDC_BINARY").focus();
     await page.keyboard.press("Control+V");
     await expect(page.locator("#IDC_BINARY")).toHaveValue("1x2");
+  });
+
+  test("nothing is typed in front of a leading minus", async ({ page }) => {
+    await type(page, "IDC_SINGLE_NUMBER", "-12");
+    await page.keyboard.press("Home");
+    await page.keyboard.type("5-");
+    await expect(page.locator("#IDC_SINGLE_NUMBER")).toHaveValue("-12");
   });
 
   test("Binary takes 32 typed digits and no more", async ({ page }) => {

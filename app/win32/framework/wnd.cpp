@@ -3,13 +3,17 @@
 #include "app/win32/framework/wide_text.h"
 #include "app/win32/framework/win_app.h"
 
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  const int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+  text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+  return text;
+}
+
 std::string CWnd::FieldText(ControlId id) const {
   const HWND field = GetDlgItem(m_hWnd, id);
   if (field == nullptr) return {};
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
-  const int length = GetWindowTextW(field, text.data(), static_cast<int>(text.size()));
-  text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-  return Cp1252OfWide(text);
+  return Cp1252OfWide(WindowText(field));
 }
 
 void CWnd::SetFieldText(ControlId id, std::string_view text) {
@@ -21,14 +25,10 @@ void CWnd::MessageBox(std::string_view text, std::optional<std::string_view> cap
   MessageBoxW(m_hWnd, WideOfCp1252(text).c_str(), title.c_str(), MB_OK);
 }
 
-void CWnd::BeginWaitCursor() {
-  const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  if (m_waitCount++ == 0) m_restoreCursor = previous;
-}
-
-void CWnd::EndWaitCursor() {
-  if (m_waitCount == 0) return;
-  if (--m_waitCount == 0) {
+void CWnd::ShowBusyPointer(bool busy) {
+  if (busy) {
+    m_restoreCursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  } else {
     SetCursor(m_restoreCursor != nullptr ? m_restoreCursor : LoadCursorW(nullptr, IDC_ARROW));
   }
 }

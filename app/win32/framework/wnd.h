@@ -10,6 +10,9 @@
 #include "app/win32/framework/windows_api.h"
 #include "form/form.h"
 
+// A window's whole text, as the wide API gives it.
+std::wstring WindowText(HWND window);
+
 class CWnd : public Form {
  public:
   CWnd() = default;
@@ -21,8 +24,6 @@ class CWnd : public Form {
   // Owned by this window, OK only, no icon; the application's name when no
   // caption is given.
   void MessageBox(std::string_view text, std::optional<std::string_view> caption) override;
-  void BeginWaitCursor() override;
-  void EndWaitCursor() override;
 
   HWND m_hWnd = nullptr;
 
@@ -32,6 +33,8 @@ class CWnd : public Form {
   bool m_defaultRequested = false;
 
  private:
-  int m_waitCount = 0;
+  // Puts back the pointer the busy one replaced.
+  void ShowBusyPointer(bool busy) override;
+
   HCURSOR m_restoreCursor = nullptr;
 };
