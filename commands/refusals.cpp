@@ -1,9 +1,15 @@
 #include "commands/refusals.h"
 
-#include "ops/bits.h"
-#include "ops/divide.h"
+#include "ops/number_text.h"
 
-bool IsRefusalText(std::string_view text) {
-  return text == kUnsignedRangeRefusal || text == kSignedRangeRefusal ||
-         text == kDivideByZeroText || text.ends_with(kTooManyBitsEnd);
+std::string RefuseRange(Reading reading) {
+  const NumberRange range = RangeOf(reading);
+  std::string text = "Invalid Input, Numbers from ";
+  AppendGrouped(text, range.lowest);
+  text += " to ";
+  AppendGrouped(text, range.highest);
+  text += " only";
+  return text;
 }
+
+std::string RefuseRangeInABox(Reading reading) { return "\n\n" + RefuseRange(reading) + "\n\n"; }
