@@ -1,6 +1,7 @@
 #include "app/qt/numbers_window.h"
 
 #include <QLabel>
+#include <QPalette>
 
 #include "app/qt/digit_field.h"
 #include "app/qt/form_button.h"
@@ -66,7 +67,14 @@ NumbersWindow::NumbersWindow() : form_(*this), dialog_(form_) {
       case ControlKind::ReadOnlyField: {
         auto* field =
             new DigitField(this, Characters(place.typedCharacters), place.maxTyped);
-        field->setReadOnly(place.kind == ControlKind::ReadOnlyField);
+        if (place.kind == ControlKind::ReadOnlyField) {
+          field->setReadOnly(true);
+          // Qt's styles draw a read-only line the same as an editable one; the
+          // platforms draw it on the window's own colour.
+          QPalette palette = field->palette();
+          palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+          field->setPalette(palette);
+        }
         connect(field, &QLineEdit::textChanged, this,
                 [this, id = place.id] { Notify(id, Notification::TextChanged); });
         control = field;
