@@ -2,14 +2,23 @@
 
 #include "ops/number_text.h"
 
-std::string RefuseRange(Reading reading) {
+namespace {
+
+// The words, with the same text before and after them.
+std::string RefusalBetween(Reading reading, const char* edge) {
   const NumberRange range = RangeOf(reading);
-  std::string text = "Invalid Input, Numbers from ";
+  std::string text(edge);
+  text += "Invalid Input, Numbers from ";
   AppendGrouped(text, range.lowest);
   text += " to ";
   AppendGrouped(text, range.highest);
   text += " only";
+  text += edge;
   return text;
 }
 
-std::string RefuseRangeInABox(Reading reading) { return "\n\n" + RefuseRange(reading) + "\n\n"; }
+}  // namespace
+
+std::string RefuseRange(Reading reading) { return RefusalBetween(reading, ""); }
+
+std::string RefuseRangeInABox(Reading reading) { return RefusalBetween(reading, "\n\n"); }

@@ -9,5 +9,6 @@
 void AppendSigned(std::string& text, int32_t value);
 void AppendUnsigned(std::string& text, uint32_t value);
 
-// With "," between groups of three digits counted from the units.
+// With "," between groups of three digits counted from the units. For a value
+// whose magnitude fits 32 bits, as every range's ends do.
 void AppendGrouped(std::string& text, int64_t value);

@@ -17,15 +17,14 @@ void MakeOddPrimes(OddPrimeTable& primes) {
 
 namespace {
 
-// Made in place in static storage: the table is too large for a stack frame.
+// Made in place in static storage (the table is too large for a stack frame),
+// while the program starts: nothing factorizes before main.
 struct MadeOddPrimes {
   OddPrimeTable table;
   MadeOddPrimes() : table() { MakeOddPrimes(table); }
 };
+const MadeOddPrimes kMade;
 
 }  // namespace
 
-const OddPrimeTable& OddPrimes() {
-  static const MadeOddPrimes made;
-  return made.table;
-}
+const OddPrimeTable& OddPrimes() { return kMade.table; }

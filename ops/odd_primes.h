@@ -1,5 +1,5 @@
 // The odd primes below 2^16, each with what a divisibility test by it needs,
-// made by a sieve when first asked for rather than shipped in the program.
+// made by a sieve as the program starts rather than shipped in it.
 #pragma once
 
 #include <array>
@@ -31,5 +31,5 @@ constexpr uint32_t InverseModulo2To32(uint32_t odd) {
 // Fills the table, smallest prime first.
 void MakeOddPrimes(OddPrimeTable& primes);
 
-// The table, made on the first call; thread-safe.
+// The table, made once as the program starts, before any use.
 const OddPrimeTable& OddPrimes();
