@@ -10,10 +10,6 @@ std::string Form::GetDlgItemText(ControlId id, std::size_t maxCount) const {
   return text;
 }
 
-uint32_t Form::GetDlgItemInt(ControlId id, Reading reading) const {
-  return ReadFieldNumber(FieldText(id), reading);
-}
-
 void Form::SetDlgItemInt(ControlId id, uint32_t value) {
   char digits[11];
   const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;

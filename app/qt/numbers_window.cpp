@@ -104,7 +104,7 @@ NumbersWindow::NumbersWindow() : form_(*this), dialog_(form_) {
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(MapDialogRect(place.rect, units_));
-    if (place.buddy != 0) label->setBuddy(Control(place.buddy));
+    label->setBuddy(Control(place.buddy));
   }
   Control(IDC_BINARY)->setFocus();
 }

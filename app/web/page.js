@@ -62,10 +62,8 @@ for (const control of layout.controls) {
   elements.set(control.id, element);
 }
 for (const label of layout.labels) {
-  const buddy = label.buddy ? elements.get(label.buddy) : undefined;
-  const element = document.createElement(buddy ? "label" : "span");
-  if (buddy) element.htmlFor = buddy.id;
-  else element.className = "label";
+  const element = document.createElement("label");
+  element.htmlFor = elements.get(label.buddy).id;
   element.textContent = label.text;
   place(element, label.rect);
   form.append(element);

@@ -52,7 +52,6 @@ val PageLayout() {
   layout.set("fontPoints", kFormFontPoints);
   layout.set("resultTabStop", kResultTabStop);
   layout.set("title", ToPageText(kProgramTitle));
-  layout.set("programName", ToPageText(kProgramName));
   layout.set("controls", controls);
   layout.set("labels", labels);
   return layout;
