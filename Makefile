@@ -7,11 +7,12 @@
 #   make web      build the browser edition's site into build/web/site
 #   make run-web  serve that site on http://127.0.0.1:$(PORT)/ (PORT=8080 unless given)
 #   make package  the Debian package and the Windows zip, into build/package/
+#   make format   format every C++ file by .clang-format
 
 PRESETS := default sanitize fuzz windows web
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench fuzz windows web run-web package deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
+.PHONY: run test bench fuzz windows web run-web package format deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
 
 deps:
 	@bash scripts/install-deps.sh
@@ -56,6 +57,9 @@ package: build-default build-windows
 	mkdir -p $(PACKAGE_DIR)
 	cp build/default/deb/*.deb build/windows/package/*.zip $(PACKAGE_DIR)/
 	@ls -l $(PACKAGE_DIR)
+
+format: deps
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format -i
 
 clean:
 	rm -rf build
