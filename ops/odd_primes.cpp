@@ -23,7 +23,7 @@ struct MadeOddPrimes {
   OddPrimeTable table;
   MadeOddPrimes() : table() { MakeOddPrimes(table); }
 };
-const MadeOddPrimes kMade;
+alignas(kOddPrimeAlignment) const MadeOddPrimes kMade;
 
 }  // namespace
 

@@ -31,5 +31,9 @@ constexpr uint32_t InverseModulo2To32(uint32_t odd) {
 // Fills the table, smallest prime first.
 void MakeOddPrimes(OddPrimeTable& primes);
 
+// The table is aligned to kOddPrimeAlignment bytes, so that a scan can load
+// its entries as whole aligned vectors.
+inline constexpr std::size_t kOddPrimeAlignment = 64;
+
 // The table, made once as the program starts, before any use.
 const OddPrimeTable& OddPrimes();

@@ -13,11 +13,18 @@ namespace {
 // faster than trial division up to its square root would.
 constexpr std::size_t kQuickPrimes = 33;
 
+
 bool Divides(const OddPrime& p, uint32_t n) { return n * p.inverse <= p.limit; }
 
 // The index of the first prime from k on that divides n, or kOddPrimeCount.
-// Tried eight at a time, with one branch for the eight.
-std::size_t FindPrimeFactor(const OddPrimeTable& primes, uint32_t n, std::size_t k) {
+// Tried eight at a time, with one branch for the eight; told of the table's
+// alignment, the compiler tests the eight with aligned vector loads, which
+// keeps this scan as fast as over a table built into the program.
+std::size_t FindPrimeFactor(const OddPrimeTable& table, uint32_t n, std::size_t k) {
+  // The builtin that std::assume_aligned wraps, which the browser build's
+  // standard library lacks.
+  const auto* const primes =
+      static_cast<const OddPrime*>(__builtin_assume_aligned(table.data(), kOddPrimeAlignment));
   for (; k + 8 <= kOddPrimeCount; k += 8) {
     bool divides = false;
     for (std::size_t j = 0; j < 8; ++j) divides |= Divides(primes[k + j], n);
