@@ -12,7 +12,7 @@ struct Look {
 
 class FieldLook : public WindowCaseTest<Look> {};
 
-TEST_P(FieldLook, ReadOnlyOnTheWindowsColour) {
+TEST_P(FieldLook, AReadOnlyOneOnTheWindowColour) {
   const QPalette& window = Window().palette();
   const QColor base = Control(GetParam().id)->palette().color(QPalette::Base);
   EXPECT_EQ(base, GetParam().readOnly ? window.color(QPalette::Window) : window.color(QPalette::Base));
