@@ -8,11 +8,12 @@
 #   make web      build the browser edition's site into build/web/site
 #   make run-web  serve that site on http://127.0.0.1:$(PORT)/ (PORT=8080 unless given)
 #   make package  the Debian package and the two Windows zips, with SHA256SUMS, into build/package/
+#   make format   format every C++ file by .clang-format
 
 PRESETS := default sanitize fuzz windows windows64 web
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench fuzz windows web run-web package deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
+.PHONY: run test bench fuzz windows web run-web package format deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
 
 deps:
 	@bash scripts/install-deps.sh
@@ -66,6 +67,9 @@ package: build-default build-windows build-windows64
 	cp build/default/deb/*.deb build/windows/package/*.zip build/windows64/package/*.zip $(PACKAGE_DIR)/
 	cd $(PACKAGE_DIR) && files=$$(LC_ALL=C ls) && sha256sum $$files > SHA256SUMS
 	@ls -l $(PACKAGE_DIR)
+
+format: deps
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format -i
 
 clean:
 	rm -rf build

@@ -19,7 +19,7 @@ inline void PressCommandRepeatedly(benchmark::State& state, const char* name,
   auto text = fieldTexts.begin();
   for (const CommandField& field : command.fields) form.Type(field.id, *text++);
   for (auto _ : state) {
-    DispatchCommand(dialog, command.source, command.notification);
+    RunCommand(dialog, command);
     form.ClearEvents();
   }
 }

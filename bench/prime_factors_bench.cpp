@@ -2,12 +2,15 @@
 // field values that cost most (the largest prime, the square of the largest
 // prime below its square root, a product of two primes near it), the factor
 // list of the worst 32-bit values (the square and the product of the two
-// largest primes below 2^16), and random 32-bit values.
+// largest primes below 2^16), and random 32-bit values. And the making of the
+// table of odd primes that trial division runs on, done once at start, beside
+// finding the same primes by the literal test.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "bench/comparison.h"
+#include "ops/odd_primes.h"
 #include "ops/prime_factors.h"
 #include "tests/reference/differential.h"
 #include "tests/reference/prime_factors_reference.h"
@@ -30,7 +33,20 @@ auto OverRandomValues(Factor factor) {
   };
 }
 
+// The literal way to the same table: each odd number tested by trial division.
+std::size_t FindOddPrimesLiterally(OddPrimeTable& primes) {
+  std::size_t count = 0;
+  for (uint32_t m = 3; m < 65536; m += 2) {
+    if (reference::IsPrime(m)) primes[count++] = {m, InverseModulo2To32(m), 0xFFFFFFFFu / m, m * m};
+  }
+  return count;
+}
+
 const bool kRegistered = [] {
+  static OddPrimeTable table;
+  RegisterComparison(
+      "odd primes below 2^16, table made", [] { MakeOddPrimes(table); return table[0].prime; },
+      [] { return FindOddPrimesLiterally(table); });
   for (const int32_t n : {2147483647, 2147117569, 2146654199}) {
     RegisterComparison(
         "prime factors " + std::to_string(n), [n] { return WritePrimeFactorization(n); },

@@ -1,9 +1,13 @@
 #include "commands/command_table.h"
 
+Outcome RunCommand(CNumbersDlg& dialog, const Command& command) {
+  return (dialog.*command.handler)();
+}
+
 bool DispatchCommand(CNumbersDlg& dialog, ControlId source, Notification notification) {
   for (const Command& command : kCommandTable) {
     if (command.source == source && command.notification == notification) {
-      (dialog.*command.handler)();
+      RunCommand(dialog, command);
       return true;
     }
   }

@@ -1,22 +1,23 @@
 // The calculator's seven command handlers. Each reads its fields through the
-// form operations of the Form it was given, calls an operation, and writes the
-// answer to its output field. Every shell owns one of these next to its
-// realization of Form.
+// form operations of the Form it was given, calls an operation, writes the
+// answer to its output field and says whether it answered or refused. Every
+// shell owns one of these next to its realization of Form.
 #pragma once
 
+#include "commands/outcome.h"
 #include "form/form.h"
 
 class CNumbersDlg {
  public:
   explicit CNumbersDlg(Form& form) : form_(form) {}
 
-  void OnChangeBinary();
-  void OnDivide();
-  void OnGcfLcm();
-  void OnPrimeFactors();
-  void OnAllFactors();
-  void OnBits();
-  void OnAbout();
+  Outcome OnChangeBinary();
+  Outcome OnDivide();
+  Outcome OnGcfLcm();
+  Outcome OnPrimeFactors();
+  Outcome OnAllFactors();
+  Outcome OnBits();
+  Outcome OnAbout();
 
  private:
   Form& form_;

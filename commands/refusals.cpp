@@ -1,9 +1,24 @@
 #include "commands/refusals.h"
 
-#include "ops/bits.h"
-#include "ops/divide.h"
+#include "ops/number_text.h"
 
-bool IsRefusalText(std::string_view text) {
-  return text == kUnsignedRangeRefusal || text == kSignedRangeRefusal ||
-         text == kDivideByZeroText || text.ends_with(kTooManyBitsEnd);
+namespace {
+
+// The words, with the same text before and after them.
+std::string RefusalBetween(Reading reading, const char* edge) {
+  const NumberRange range = RangeOf(reading);
+  std::string text(edge);
+  text += "Invalid Input, Numbers from ";
+  AppendGrouped(text, range.lowest);
+  text += " to ";
+  AppendGrouped(text, range.highest);
+  text += " only";
+  text += edge;
+  return text;
 }
+
+}  // namespace
+
+std::string RefuseRange(Reading reading) { return RefusalBetween(reading, ""); }
+
+std::string RefuseRangeInABox(Reading reading) { return RefusalBetween(reading, "\n\n"); }

@@ -10,7 +10,7 @@ uint32_t ReadFieldNumber(std::string_view text, Reading reading) {
     ++at;
   }
 
-  const uint64_t limit = reading == Reading::Signed ? 2147483647u : 4294967295u;
+  const auto limit = static_cast<uint64_t>(RangeOf(reading).highest);
   uint64_t value = 0;
   bool anyDigit = false;
   for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
@@ -24,6 +24,12 @@ uint32_t ReadFieldNumber(std::string_view text, Reading reading) {
 
   const auto magnitude = static_cast<uint32_t>(value);
   return negative ? 0u - magnitude : magnitude;
+}
+
+int64_t ReadFieldValue(std::string_view text, Reading reading) {
+  const uint32_t pattern = ReadFieldNumber(text, reading);
+  if (reading == Reading::Signed) return static_cast<int32_t>(pattern);
+  return pattern;
 }
 
 std::string_view TypedNumber(std::string_view text) {
@@ -42,8 +48,12 @@ bool IsOutOfRange(std::string_view text, Reading reading) {
   if (negative) digits.remove_prefix(1);
   while (!digits.empty() && digits.front() == '0') digits.remove_prefix(1);
   if (digits.empty()) return false;  // 0 and -0 are in every range
-  if (negative && reading == Reading::Unsigned) return true;
-  // Compared as digit strings, so that a pasted run of any length costs one look.
-  const std::string_view limit = reading == Reading::Signed ? "2147483647" : "4294967295";
-  return digits.size() != limit.size() ? digits.size() > limit.size() : digits > limit;
+  // No reading holds more than ten digits, so a pasted run of any length costs
+  // one look; ten or fewer are read whole and held to the range.
+  if (digits.size() > 10) return true;
+  uint64_t magnitude = 0;
+  for (const char digit : digits) magnitude = magnitude * 10 + static_cast<uint64_t>(digit - '0');
+  const NumberRange range = RangeOf(reading);
+  return negative ? magnitude > static_cast<uint64_t>(-range.lowest)
+                  : magnitude > static_cast<uint64_t>(range.highest);
 }

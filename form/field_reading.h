@@ -9,6 +9,17 @@
 
 enum class Reading { Signed, Unsigned };
 
+// The numbers a reading can hold, both ends included.
+struct NumberRange {
+  int64_t lowest;
+  int64_t highest;
+};
+
+inline constexpr NumberRange RangeOf(Reading reading) {
+  return reading == Reading::Signed ? NumberRange{-2147483647, 2147483647}
+                                    : NumberRange{0, 4294967295};
+}
+
 // A signed result comes back as its 32-bit pattern (-7 as 4294967289).
 uint32_t ReadFieldNumber(std::string_view text, Reading reading);
 
@@ -16,6 +27,10 @@ uint32_t ReadFieldNumber(std::string_view text, Reading reading);
 // stands before a digit and the digits that follow ("-0099" in "  -0099x").
 // Empty when no digit follows.
 std::string_view TypedNumber(std::string_view text);
+
+// The number a field's text reads as, with its sign: ReadFieldNumber's pattern
+// taken back to a value (-7, not 4294967289).
+int64_t ReadFieldValue(std::string_view text, Reading reading);
 
 // Whether the field holds a number that its reading cannot: beyond the
 // reading's range, or, read unsigned, below 0 (-0 is 0). ReadFieldNumber gives

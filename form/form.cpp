@@ -19,10 +19,6 @@ void Form::EndWaitCursor() {
   if (--waitDepth_ == 0) ShowBusyPointer(false);
 }
 
-uint32_t Form::GetDlgItemInt(ControlId id, Reading reading) const {
-  return ReadFieldNumber(FieldText(id), reading);
-}
-
 void Form::SetDlgItemInt(ControlId id, uint32_t value) {
   char digits[11];
   const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;

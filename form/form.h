@@ -1,7 +1,7 @@
 // The form contract: what every operation may do to the calculator's window.
-// A platform realizes the four virtual primitives; the six form operations the
-// handlers use are built on them here, so every shell reads and writes fields
-// and keeps the busy pointer by the same rules. Texts are Windows-1252 bytes.
+// A platform realizes the four virtual primitives; the form operations built
+// on them here read and write fields and keep the busy pointer by the same
+// rules in every shell. Texts are Windows-1252 bytes.
 #pragma once
 
 #include <cstddef>
@@ -9,8 +9,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "form/field_reading.h"
 
 using ControlId = int32_t;
 
@@ -34,8 +32,6 @@ class Form {
   // At most maxCount - 1 characters from the start of the field, cut at a zero character.
   std::string GetDlgItemText(ControlId id, std::size_t maxCount) const;
   void SetDlgItemText(ControlId id, std::string_view text) { SetFieldText(id, text); }
-  // The field read by the form's own rule; a signed value comes back as its 32-bit pattern.
-  uint32_t GetDlgItemInt(ControlId id, Reading reading) const;
   void SetDlgItemInt(ControlId id, uint32_t value);
 
  protected:

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "ops/divisor_table.h"
+#include "ops/magnitude.h"
 #include "ops/number_text.h"
 
 std::string WriteAllFactors(int32_t number) {
@@ -10,8 +11,7 @@ std::string WriteAllFactors(int32_t number) {
   AppendSigned(text, number);
   text += " are:\r\n\r\n";
 
-  const uint32_t magnitude =
-      number < 0 ? 0u - static_cast<uint32_t>(number) : static_cast<uint32_t>(number);
+  const uint32_t magnitude = MagnitudeOf(number);
   if (magnitude < 2) {
     AppendUnsigned(text, magnitude);
     return text;

@@ -69,7 +69,9 @@ std::string RefuseBitCombinations(std::string_view number) {
   std::string text(kIntroduction);
   text += "\r\n\t";
   text += number;
-  text += kTooManyBitsEnd;
+  text += " is too large, max input is ";
+  AppendGrouped(text, kMostBits);
+  text += "\r\n";
   return text;
 }
 

@@ -17,6 +17,3 @@ std::string FindBitCombinations(int32_t n);
 // number too large even to read.
 std::string RefuseBitCombinations(std::string_view number);
 
-// How every refusal of a number of bits ends.
-inline constexpr std::string_view kTooManyBitsEnd = " is too large, max input is 262,144\r\n";
-

@@ -2,13 +2,10 @@
 
 #include <optional>
 
+#include "ops/magnitude.h"
 #include "ops/number_text.h"
 
 namespace {
-
-uint32_t MagnitudeOf(int32_t number) {
-  return number < 0 ? 0u - static_cast<uint32_t>(number) : static_cast<uint32_t>(number);
-}
 
 void AppendPair(std::string& text, int32_t first, int32_t second) {
   AppendSigned(text, first);

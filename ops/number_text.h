@@ -1,5 +1,6 @@
 // Decimal numbers appended to a result text, as the calculator writes them:
-// no padding, no separators, a "-" only before a negative signed value.
+// no padding, a "-" only before a negative value; no separators, except where
+// a number is written for reading in prose ("4,294,967,295").
 #pragma once
 
 #include <cstdint>
@@ -7,3 +8,7 @@
 
 void AppendSigned(std::string& text, int32_t value);
 void AppendUnsigned(std::string& text, uint32_t value);
+
+// With "," between groups of three digits counted from the units. For a value
+// whose magnitude fits 32 bits, as every range's ends do.
+void AppendGrouped(std::string& text, int64_t value);

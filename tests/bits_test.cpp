@@ -16,9 +16,9 @@ const PressCase kCases[] = {
     {"ReadsTheField", IDC_BITS, One("  007x"), Heading("7") + "128"},
     {"ZeroBitsAreOne", IDC_BITS, One("0"), Heading("0") + "1"},
     {"RefusesOnePastTheMost", IDC_BITS, One("262145"),
-     kBitsIntro + "\r\n\t262145 is too large, max input is 262,144\r\n"},
+     kBitsIntro + "\r\n\t262145 is too large, max input is 262,144\r\n", Outcome::Refused},
     {"RefusesANegativeNumber", IDC_BITS, One("-1"),
-     kBitsIntro + "\r\n\t-1 is too large, max input is 262,144\r\n"},
+     kBitsIntro + "\r\n\t-1 is too large, max input is 262,144\r\n", Outcome::Refused},
 };
 INSTANTIATE_TEST_SUITE_P(Bits, Press, testing::ValuesIn(kCases), CaseName);
 

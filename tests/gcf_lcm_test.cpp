@@ -23,7 +23,8 @@ const PressCase kCases[] = {
            "The GCF of 1000000000, and 999999998 is: 2\r\n\r\nThe LCM is too large to calculate."),
     GcfLcm("NegativeNumbersAsRead", "-6", "-4",
            "The GCF of -6, and -4 is: 2\r\n\r\nThe LCM of -6, and -4 is: 12"),
-    {"AZeroInABox", IDC_GCF_LCM, Two("12", ""), kGcfBanner, "\n\nInvalid Input, Cannot input Zero\n\n"},
+    {"AZeroInABox", IDC_GCF_LCM, Two("12", ""), kGcfBanner, Outcome::Refused,
+     "\n\nInvalid Input, Cannot input Zero\n\n"},
 };
 INSTANTIATE_TEST_SUITE_P(GcfLcm, Press, testing::ValuesIn(kCases), CaseName);
 

@@ -40,23 +40,38 @@ inline void PrintTo(const MemoryForm::Event& event, std::ostream* out) {
        << testing::PrintToString(event.text) << ", depth " << event.waitDepth << "}";
 }
 
-// Everything the form recorded, in order; no command may change a typed field.
-inline Events Dispatch(ControlId source, const Fields& fields, int times = 1) {
+struct Pressed {
+  Events events;    // everything the form recorded, in order
+  Outcome outcome;  // how the last press ended
+};
+
+// No command may change a typed field.
+inline Pressed PressTimes(ControlId source, const Fields& fields, int times) {
   MemoryForm form;
   CNumbersDlg dialog(form);
   for (const auto& [id, text] : fields) form.Type(id, text);
-  for (int n = 0; n < times; ++n) DispatchCommand(dialog, source, CommandOf(source).notification);
+  Outcome outcome = Outcome::Answered;
+  for (int n = 0; n < times; ++n) outcome = RunCommand(dialog, CommandOf(source));
   for (const auto& [id, text] : fields) EXPECT_EQ(form.FieldText(id), text) << "field " << id;
-  return form.Events();
+  return {form.Events(), outcome};
+}
+
+inline Events Dispatch(ControlId source, const Fields& fields) {
+  return PressTimes(source, fields, 1).events;
 }
 
 struct PressCase {
   const char* name;
   ControlId source;
   Fields fields;
-  std::string result;         // the last text written, to the command's output field
+  std::string result;  // the last text written, to the command's output field
+  Outcome outcome = Outcome::Answered;
   const char* box = nullptr;  // the message box's text, if one is shown
 };
+
+inline void PrintTo(Outcome outcome, std::ostream* out) {
+  *out << (outcome == Outcome::Answered ? "answered" : "refused");
+}
 
 inline void PrintTo(const PressCase& c, std::ostream* out) { *out << c.name; }
 

@@ -1,6 +1,6 @@
 // What every press of every suite's cases must do: write only its command's
 // output field, leave the busy pointer at rest, give the same events when
-// pressed again, and end with the expected text and message box. And what the
+// pressed again, and end with the expected text, message box and outcome. And what the
 // command table does with a notification that has no entry, and with About.
 #include "form/program.h"
 #include "tests/press.h"
@@ -9,7 +9,8 @@ namespace {
 
 TEST_P(Press, WritesItsOutputAndShowsItsBox) {
   const PressCase& c = GetParam();
-  const Events twice = Dispatch(c.source, c.fields, 2);
+  const Pressed pressed = PressTimes(c.source, c.fields, 2);
+  const Events& twice = pressed.events;
   ASSERT_FALSE(twice.empty());
   const Events once(twice.begin(), twice.begin() + static_cast<std::ptrdiff_t>(twice.size() / 2));
   EXPECT_EQ(Events(twice.begin() + static_cast<std::ptrdiff_t>(once.size()), twice.end()), once);
@@ -23,6 +24,7 @@ TEST_P(Press, WritesItsOutputAndShowsItsBox) {
   EXPECT_EQ(once.back().waitDepth, 0);
   EXPECT_EQ(result, c.result);
   EXPECT_STREQ(box, c.box);
+  EXPECT_EQ(pressed.outcome, c.outcome);
 }
 
 TEST(CommandTable, IgnoresANotificationWithoutAnEntry) {

@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "commands/command_table.h"
-#include "commands/refusals.h"
 #include "form/code_page.h"
 #include "form/memory_form.h"
 #include "form/shell_text.h"
@@ -40,7 +39,7 @@ std::string HelpText() {
     usage.resize(std::max<std::size_t>(usage.size() + 2, 30), ' ');
     help += usage + command.description + "\n";
     for (const CommandField& field : command.fields) {
-      help += "      " + std::string(field.name) + "  " + field.meaning + "\n";
+      help += "      " + std::string(field.name) + "  " + FieldMeaning(field) + "\n";
     }
   }
   help +=
@@ -86,17 +85,15 @@ int RunCommand(const Command& command, const std::vector<std::string>& texts, bo
     form.Type(command.fields[f].id, Utf8ToCp1252(texts[f]));
   }
   CNumbersDlg dialog(form);
-  DispatchCommand(dialog, command.source, command.notification);
+  const Outcome outcome = RunCommand(dialog, command);
 
   const std::string result = form.FieldText(command.output);
   out << (raw ? result : ForTerminal(result));
-  bool refused = IsRefusalText(result);
   for (const MemoryForm::Event& event : form.Events()) {
     if (event.kind != MemoryForm::EventKind::MessageBox) continue;
     err << (raw ? event.text : ForTerminal(event.text));
-    refused = true;
   }
-  return refused ? 1 : 0;
+  return outcome == Outcome::Refused ? 1 : 0;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "app/qt/numbers_window.h"
 
 #include <QLabel>
+#include <QPalette>
 
 #include "app/qt/digit_field.h"
 #include "app/qt/form_button.h"
@@ -63,7 +64,14 @@ NumbersWindow::NumbersWindow() : form_(*this), dialog_(form_) {
       case ControlKind::Field:
       case ControlKind::ReadOnlyField: {
         auto* field = new DigitField(this, place);
-        field->setReadOnly(place.kind == ControlKind::ReadOnlyField);
+        if (place.kind == ControlKind::ReadOnlyField) {
+          field->setReadOnly(true);
+          // Qt's styles draw a read-only line the same as an editable one; the
+          // platforms draw it on the window's own colour.
+          QPalette palette = field->palette();
+          palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+          field->setPalette(palette);
+        }
         connect(field, &QLineEdit::textChanged, this,
                 [this, id = place.id] { Notify(id, Notification::TextChanged); });
         control = field;
@@ -93,7 +101,7 @@ NumbersWindow::NumbersWindow() : form_(*this), dialog_(form_) {
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(PixelsOf(place.rect, units_));
-    if (place.buddy != 0) label->setBuddy(Control(place.buddy));
+    label->setBuddy(Control(place.buddy));
   }
   Control(IDC_BINARY)->setFocus();
 }

@@ -55,12 +55,9 @@ for (const control of layout.controls) {
   place(element, control.rect);
   elements.set(control.id, element);
 }
-
 function labelElement(label) {
-  const buddy = elements.get(label.buddy);
-  const element = document.createElement(buddy ? "label" : "span");
-  if (buddy) element.htmlFor = buddy.id;
-  else element.className = "label";
+  const element = document.createElement("label");
+  element.htmlFor = elements.get(label.buddy).id;
   element.textContent = label.text;
   place(element, label.rect);
   return element;

@@ -51,7 +51,6 @@ val PageLayout() {
   layout.set("fontPoints", kFormFontPoints);
   layout.set("resultTabStop", kResultTabStop);
   layout.set("title", ToShellText(kProgramTitle));
-  layout.set("programName", ToShellText(kProgramName));
   layout.set("controls", controls);
   layout.set("labels", labels);
   return layout;

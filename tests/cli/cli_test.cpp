@@ -51,6 +51,8 @@ const CliCase kCases[] = {
      "texts"},
 };
 
+void PrintTo(const CliCase& c, std::ostream* out) { *out << c.name; }
+
 class NumbrelCli : public testing::TestWithParam<CliCase> {};
 
 TEST_P(NumbrelCli, PrintsTheFieldAndExitsWithItsStatus) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Reads EzosNumbrel.exe back with the binutils and icoutils and compares what
 # they print with program_file.txt: the PE headers (PE32 i386, Windows GUI for
-# Vista and later, 1 MiB stack reserved, 4 KiB committed), the imported DLLs,
+# Vista and later, loaded at a random address with data not executable,
+# 1 MiB stack reserved, 4 KiB committed), the imported DLLs,
 # every resource with its language and size, and the resources printed back as
 # statements. The 64-bit program is held against the same file, read as PE32+
 # x86-64 with 64-bit stack sizes; DLL names compare without case, as Windows
@@ -19,7 +20,8 @@ expected() {
   fi | sed "$dll_names_lower"
 }
 {
-  "$objdump" -p "$program" | grep -E 'file format|^(Magic|Subsystem|SizeOfStack|M(aj|in)or(OSystem|Subsystem)Version)|DLL Name:' |
+  "$objdump" -p "$program" |
+    grep -E 'file format|^(Magic|Subsystem|SizeOfStack|M(aj|in)or(OSystem|Subsystem)Version|DllCharacteristics)|^\s+[A-Z_]+$|DLL Name:' |
     sed -e 's/^.*file format/file format/' -e "$dll_names_lower"
   wrestool -l "$program" | sed -E 's/offset=0x[0-9a-f]+ //'
   # Of each icon picture only its header (size, planes, bits per pixel), and of

@@ -1,0 +1,59 @@
+// The input fields of the commands: for each, the name scripts give it, what
+// it holds in plain words, and, for a number, the reading of its text and the
+// numbers the command takes from it. The handlers read their fields by these,
+// and the help, the refusals, the fuzzer and the benchmarks take them here.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "form/control_ids.h"
+#include "form/field_reading.h"
+#include "form/form.h"
+#include "ops/bits.h"
+
+// A number field: its text is read by reading; a number the reading cannot
+// hold, or one outside lowest to highest, or 0 where zero is refused, is
+// refused by the command.
+struct FieldNumbers {
+  Reading reading;
+  int64_t lowest = RangeOf(reading).lowest;
+  int64_t highest = RangeOf(reading).highest;
+  bool takesZero = true;
+
+  constexpr bool Takes(int64_t number) const {
+    return number >= lowest && number <= highest && (takesZero || number != 0);
+  }
+};
+
+// One input field of a command, in the order a script gives them.
+struct CommandField {
+  ControlId id;
+  const char* name;   // for scripts: "FIRST"
+  const char* holds;  // what the field holds, in plain words, before its range
+  std::optional<FieldNumbers> numbers;  // none: the text is not read as a number
+};
+
+// "a whole number from -2,147,483,647 to 2,147,483,647, not 0": what the field
+// holds with the numbers the command takes.
+std::string FieldMeaning(const CommandField& field);
+
+namespace command_fields {
+inline constexpr CommandField kBinary[] = {
+    {IDC_BINARY, "TEXT", "binary digits; the last 32 count, and a character other than 1 weighs 0",
+     std::nullopt}};
+inline constexpr CommandField kDivision[] = {
+    {IDC_FIRST_NUMBER, "FIRST", "a whole number", FieldNumbers{Reading::Unsigned}},
+    {IDC_SECOND_NUMBER, "SECOND", "a whole number", FieldNumbers{Reading::Unsigned, 1}}};
+inline constexpr FieldNumbers kNonZeroSigned{Reading::Signed, RangeOf(Reading::Signed).lowest,
+                                             RangeOf(Reading::Signed).highest, false};
+inline constexpr CommandField kPair[] = {
+    {IDC_FIRST_NUMBER, "FIRST", "a whole number", kNonZeroSigned},
+    {IDC_SECOND_NUMBER, "SECOND", "a whole number", kNonZeroSigned}};
+inline constexpr CommandField kFactorized[] = {
+    {IDC_SINGLE_NUMBER, "NUMBER", "a whole number", FieldNumbers{Reading::Signed}}};
+inline constexpr CommandField kBits[] = {
+    {IDC_SINGLE_NUMBER, "NUMBER", "a whole number of bits",
+     FieldNumbers{Reading::Signed, 0, kMostBits}}};
+}  // namespace command_fields

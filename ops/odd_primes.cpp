@@ -1,0 +1,30 @@
+#include "ops/odd_primes.h"
+
+#include <bitset>
+
+void MakeOddPrimes(OddPrimeTable& primes) {
+  // Bit i stands for the odd number 2i + 1; only odd multiples are crossed out.
+  std::bitset<32768> composite;
+  std::size_t count = 0;
+  for (uint32_t p = 3; p < 65536; p += 2) {
+    if (composite[p / 2]) continue;
+    primes[count++] = {p, InverseModulo2To32(p), 0xFFFFFFFFu / p, p * p};
+    for (uint32_t multiple = p * p; multiple < 65536; multiple += 2 * p) {
+      composite[multiple / 2] = true;
+    }
+  }
+}
+
+namespace {
+
+// Made in place in static storage (the table is too large for a stack frame),
+// while the program starts: nothing factorizes before main.
+struct MadeOddPrimes {
+  OddPrimeTable table;
+  MadeOddPrimes() : table() { MakeOddPrimes(table); }
+};
+alignas(kOddPrimeAlignment) const MadeOddPrimes kMade;
+
+}  // namespace
+
+const OddPrimeTable& OddPrimes() { return kMade.table; }

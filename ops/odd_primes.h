@@ -1,0 +1,39 @@
+// The odd primes below 2^16, each with what a divisibility test by it needs,
+// made by a sieve as the program starts rather than shipped in it.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+// An odd prime with what a divisibility test by it needs: n is a multiple of
+// prime exactly when n * inverse (mod 2^32) is at most limit, and that product
+// is then n / prime. One multiplication instead of a division per candidate.
+struct OddPrime {
+  uint32_t prime;
+  uint32_t inverse;
+  uint32_t limit;
+  uint32_t square;
+};
+
+// Every odd prime below 2^16. A composite number below 2^32 has a prime factor
+// below 2^16, so trial division by these always completes a factorization.
+inline constexpr std::size_t kOddPrimeCount = 6541;
+using OddPrimeTable = std::array<OddPrime, kOddPrimeCount>;
+
+// The inverse of an odd number modulo 2^32: odd * inverse is 1 (mod 2^32).
+constexpr uint32_t InverseModulo2To32(uint32_t odd) {
+  uint32_t inverse = odd;  // right in the low 3 bits; each step doubles that
+  for (int step = 0; step < 4; ++step) inverse *= 2u - odd * inverse;
+  return inverse;
+}
+
+// Fills the table, smallest prime first.
+void MakeOddPrimes(OddPrimeTable& primes);
+
+// The table is aligned to kOddPrimeAlignment bytes, so that a scan can load
+// its entries as whole aligned vectors.
+inline constexpr std::size_t kOddPrimeAlignment = 64;
+
+// The table, made once as the program starts, before any use.
+const OddPrimeTable& OddPrimes();
