@@ -5,7 +5,7 @@
 # 1 MiB stack reserved, 4 KiB committed), the imported DLLs,
 # every resource with its language and size, and the resources printed back as
 # statements. The 64-bit program is held against the same file, read as PE32+
-# x86-64 with 64-bit stack sizes; DLL names compare without case, as Windows
+# x86-64 with 64-bit stack sizes and a high-entropy random address; DLL names compare without case, as Windows
 # loads them.
 #   check_program_file.sh OBJDUMP WINDRES PROGRAM
 set -euo pipefail
@@ -14,7 +14,9 @@ dll_names_lower='/DLL Name:/s/.*/\L&/'
 expected() {
   if "$objdump" -f "$program" | grep -q 'file format pei-x86-64'; then
     sed -e 's/pei-i386/pei-x86-64/' -e 's/010b\t(PE32)/020b\t(PE32+)/' \
-        -e 's/^\(SizeOfStack[A-Za-z]*\t\)/\100000000/' "$(dirname "$0")/program_file.txt"
+        -e 's/^\(SizeOfStack[A-Za-z]*\t\)/\100000000/' \
+        -e 's/^DllCharacteristics\t00000140$/DllCharacteristics\t00000160\n\t\t\t\t\tHIGH_ENTROPY_VA/' \
+        "$(dirname "$0")/program_file.txt"
   else
     cat "$(dirname "$0")/program_file.txt"
   fi | sed "$dll_names_lower"
