@@ -50,11 +50,23 @@ const std::string kMostBitsCase = [] {
   return name;
 }();
 
-BENCHMARK_CAPTURE(Ours, most, kMost)->Name(kMostBitsCase + ", whole text/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Gmp, most, kMost)->Name(kMostBitsCase + ", whole text/gmp")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Button, most, kMost)->Name(kMostBitsCase + ", button press/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Ours, 24492, 24'492)->Name("bits 24,492, whole text/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Register, 24492, 24'492)->Name("bits 24,492, whole text/reference")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Gmp, 24492, 24'492)->Name("bits 24,492, whole text/gmp")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Ours, most, kMost)
+    ->Name(kMostBitsCase + ", whole text/ours")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Gmp, most, kMost)
+    ->Name(kMostBitsCase + ", whole text/gmp")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Button, most, kMost)
+    ->Name(kMostBitsCase + ", button press/ours")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Ours, 24492, 24'492)
+    ->Name("bits 24,492, whole text/ours")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Register, 24492, 24'492)
+    ->Name("bits 24,492, whole text/reference")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Gmp, 24492, 24'492)
+    ->Name("bits 24,492, whole text/gmp")
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

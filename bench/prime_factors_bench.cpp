@@ -45,7 +45,11 @@ std::size_t FindOddPrimesLiterally(OddPrimeTable& primes) {
 const bool kRegistered = [] {
   static OddPrimeTable table;
   RegisterComparison(
-      "odd primes below 2^16, table made", [] { MakeOddPrimes(table); return table[0].prime; },
+      "odd primes below 2^16, table made",
+      [] {
+        MakeOddPrimes(table);
+        return table[0].prime;
+      },
       [] { return FindOddPrimesLiterally(table); });
   for (const int32_t n : {2147483647, 2147117569, 2146654199}) {
     RegisterComparison(
@@ -62,11 +66,12 @@ const bool kRegistered = [] {
       OverRandomValues([](uint32_t n) { return BuildPrimeFactorList(n); }),
       OverRandomValues([](uint32_t n) { return reference::BuildPrimeFactorList(n); }));
   // A number field holds at most 31 bits: the text takes each value's upper 31.
-  RegisterComparison(
-      "prime factors text, random 31-bit values",
-      OverRandomValues([](uint32_t n) { return WritePrimeFactorization(static_cast<int32_t>(n >> 1)); }),
-      OverRandomValues(
-          [](uint32_t n) { return reference::WritePrimeFactorization(static_cast<int32_t>(n >> 1)); }));
+  RegisterComparison("prime factors text, random 31-bit values", OverRandomValues([](uint32_t n) {
+                       return WritePrimeFactorization(static_cast<int32_t>(n >> 1));
+                     }),
+                     OverRandomValues([](uint32_t n) {
+                       return reference::WritePrimeFactorization(static_cast<int32_t>(n >> 1));
+                     }));
   return true;
 }();
 

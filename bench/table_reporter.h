@@ -23,8 +23,10 @@ class TableReporter : public benchmark::ConsoleReporter {
       if (slash == std::string::npos) continue;
       const std::string who = name.substr(slash + 1);
       const std::string key = name.substr(0, slash);
-      // Nanoseconds of processor time per iteration (steadier than wall time on a shared machine), whatever unit the run reports in.
-      const double ns = run.GetAdjustedCPUTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+      // Nanoseconds of processor time per iteration (steadier than wall time on a shared machine),
+      // whatever unit the run reports in.
+      const double ns =
+          run.GetAdjustedCPUTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
       if (cases_.count(key) == 0) keys_.push_back(key);
       CaseFigures& figures = cases_[key];
       if (who == "ours") figures.ours = ns;
@@ -34,8 +36,8 @@ class TableReporter : public benchmark::ConsoleReporter {
   }
 
   void PrintTable() const {
-    std::printf("\n%-44s %12s %12s %10s %12s %9s\n", "case", "ours", "reference", "ref/ours",
-                "GMP", "ours/GMP");
+    std::printf("\n%-44s %12s %12s %10s %12s %9s\n", "case", "ours", "reference", "ref/ours", "GMP",
+                "ours/GMP");
     for (const std::string& key : keys_) {
       const CaseFigures& c = cases_.at(key);
       std::printf("%-44s %12s %12s %10s %12s %9s\n", key.c_str(), Time(c.ours).c_str(),

@@ -30,8 +30,8 @@ struct FieldNumbers {
 // One input field of a command, in the order a script gives them.
 struct CommandField {
   ControlId id;
-  const char* name;   // for scripts: "FIRST"
-  const char* holds;  // what the field holds, in plain words, before its range
+  const char* name;                     // for scripts: "FIRST"
+  const char* holds;                    // what the field holds, in plain words, before its range
   std::optional<FieldNumbers> numbers;  // none: the text is not read as a number
 };
 
@@ -53,7 +53,6 @@ inline constexpr CommandField kPair[] = {
     {IDC_SECOND_NUMBER, "SECOND", "a whole number", kNonZeroSigned}};
 inline constexpr CommandField kFactorized[] = {
     {IDC_SINGLE_NUMBER, "NUMBER", "a whole number", FieldNumbers{Reading::Signed}}};
-inline constexpr CommandField kBits[] = {
-    {IDC_SINGLE_NUMBER, "NUMBER", "a whole number of bits",
-     FieldNumbers{Reading::Signed, 0, kMostBits}}};
+inline constexpr CommandField kBits[] = {{IDC_SINGLE_NUMBER, "NUMBER", "a whole number of bits",
+                                          FieldNumbers{Reading::Signed, 0, kMostBits}}};
 }  // namespace command_fields

@@ -67,8 +67,8 @@ Outcome CNumbersDlg::OnDivide() {
                                                       static_cast<uint32_t>(*divisor)));
     outcome = OutcomeOf(first.numbers->Takes(*dividend) && second.numbers->Takes(*divisor));
   } else {
-    form_.SetDlgItemText(IDC_RESULT, RefuseRange(dividend ? second.numbers->reading
-                                                          : first.numbers->reading));
+    form_.SetDlgItemText(IDC_RESULT,
+                         RefuseRange(dividend ? second.numbers->reading : first.numbers->reading));
   }
   form_.EndWaitCursor();
   return outcome;
@@ -80,9 +80,9 @@ Outcome CNumbersDlg::OnGcfLcm() {
   const std::optional<int64_t> first = ReadNumber(form_, firstField).number;
   const std::optional<int64_t> second = ReadNumber(form_, secondField).number;
   if (!first || !second) {
-    form_.MessageBox(RefuseRangeInABox(first ? secondField.numbers->reading
-                                             : firstField.numbers->reading),
-                     std::nullopt);
+    form_.MessageBox(
+        RefuseRangeInABox(first ? secondField.numbers->reading : firstField.numbers->reading),
+        std::nullopt);
     return Outcome::Refused;
   }
   if (!firstField.numbers->Takes(*first) || !secondField.numbers->Takes(*second)) {

@@ -3,8 +3,8 @@
 int32_t MulDivRounded(int32_t value, int32_t numerator, int32_t denominator) {
   const int64_t product = static_cast<int64_t>(value) * numerator;
   const int64_t half = denominator / 2;
-  const int64_t rounded = product >= 0 ? (product + half) / denominator
-                                       : -((-product + half) / denominator);
+  const int64_t rounded =
+      product >= 0 ? (product + half) / denominator : -((-product + half) / denominator);
   return static_cast<int32_t>(rounded);
 }
 

@@ -47,8 +47,7 @@ BaseUnits WidenToFit(BaseUnits units, const DialogRect& rect, int32_t width);
 // The units of a font, widened until every label's text fits its box.
 // textWidth(text) measures a Windows-1252 text in that font, in whole pixels.
 template <typename TextWidth>
-BaseUnits DialogUnitsOf(TextWidth&& textWidth, int32_t height,
-                        std::span<const LabelPlace> labels) {
+BaseUnits DialogUnitsOf(TextWidth&& textWidth, int32_t height, std::span<const LabelPlace> labels) {
   BaseUnits units = BaseUnitsOf(textWidth(kAverageWidthLetters), height);
   for (const LabelPlace& label : labels) {
     units = WidenToFit(units, label.rect, textWidth(label.text));

@@ -23,10 +23,10 @@ struct ControlPlace {
   const char* name;
   ControlKind kind;
   DialogRect rect;
-  const char* caption;         // a button's label; nullptr for a field
-  const char* accessibleName;  // what a screen reader calls it
-  const char* typedCharacters; // the characters typing accepts; nullptr: none is typed
-  int maxTyped;                // typing stops after this many; 0: when the field is full
+  const char* caption;          // a button's label; nullptr for a field
+  const char* accessibleName;   // what a screen reader calls it
+  const char* typedCharacters;  // the characters typing accepts; nullptr: none is typed
+  int maxTyped;                 // typing stops after this many; 0: when the field is full
 };
 
 struct LabelPlace {
@@ -51,6 +51,8 @@ inline constexpr const char* kSignedDigits = "-0123456789";
 inline constexpr int kMostBinaryDigits = 32;
 
 // In tab order.
+// A table laid out by hand, an entry a line.
+// clang-format off
 inline constexpr std::array<ControlPlace, 12> kControls{{
     {IDC_BINARY, "IDC_BINARY", ControlKind::Field, {33, 0, 137, 12}, nullptr, "Binary", "01",
      kMostBinaryDigits},
@@ -76,6 +78,7 @@ inline constexpr std::array<ControlPlace, 12> kControls{{
     {IDC_ABOUT, "IDC_ABOUT", ControlKind::Button, {212, 0, 50, 24}, "About", "About", nullptr,
      0},
 }};
+// clang-format on
 
 inline constexpr std::array<LabelPlace, 5> kLabels{{
     {"Binary:", {2, 0, 24, 8}, IDC_BINARY},

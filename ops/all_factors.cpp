@@ -33,4 +33,3 @@ std::string WriteAllFactors(int32_t number) {
   text.resize(end);
   return text;
 }
-

@@ -8,4 +8,3 @@
 // magnitude from the largest down, each followed by "\r\n". 0 and 1 (and -1)
 // are answered by fixed texts without a line end after the factor.
 std::string WriteAllFactors(int32_t number);
-

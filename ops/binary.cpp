@@ -8,4 +8,3 @@ uint32_t ConvertBinaryText(std::string_view text) {
   }
   return value;
 }
-

@@ -88,4 +88,3 @@ std::string FindBitCombinations(int32_t n) {
   AppendGroupedDigits(text, RaiseTwoInBillions(static_cast<uint32_t>(n)));
   return text;
 }
-

@@ -16,4 +16,3 @@ std::string FindBitCombinations(int32_t n);
 // The banner and the refusal of a number of bits, written as given: for a
 // number too large even to read.
 std::string RefuseBitCombinations(std::string_view number);
-

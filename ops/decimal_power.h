@@ -11,4 +11,3 @@ inline constexpr int kDigitsPerLimb = 9;
 
 // 2 to the power n. The most significant limb is never 0.
 std::vector<uint32_t> RaiseTwoInBillions(uint32_t n);
-

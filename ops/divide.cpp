@@ -167,4 +167,3 @@ std::string DivideWithRepeat(uint32_t dividend, uint32_t divisor) {
   text += kRepeatSuffix;
   return text;
 }
-

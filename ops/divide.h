@@ -21,4 +21,3 @@ inline constexpr std::string_view kDivideByZeroText = "Invalid Input, Cannot div
 // "0"); otherwise the text ends after exactly kDivisionSteps fractional digits,
 // unmarked. A divisor of 0 gives kDivideByZeroText.
 std::string DivideWithRepeat(uint32_t dividend, uint32_t divisor);
-

@@ -54,4 +54,3 @@ std::string WriteGcfLcm(int32_t first, int32_t second) {
   }
   return text;
 }
-

@@ -24,4 +24,3 @@ uint64_t FindLcm(uint32_t a, uint32_t b);
 // too-large sentence) for two non-zero numbers, computed on their magnitudes
 // and written as read.
 std::string WriteGcfLcm(int32_t first, int32_t second);
-

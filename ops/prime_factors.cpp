@@ -13,7 +13,6 @@ namespace {
 // faster than trial division up to its square root would.
 constexpr std::size_t kQuickPrimes = 33;
 
-
 bool Divides(const OddPrime& p, uint32_t n) { return n * p.inverse <= p.limit; }
 
 // The index of the first prime from k on that divides n, or kOddPrimeCount.
@@ -192,4 +191,3 @@ std::string WritePrimeFactorization(int32_t number) {
   }
   return text;
 }
-

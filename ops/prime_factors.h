@@ -28,4 +28,3 @@ PrimeFactorList BuildPrimeFactorList(uint32_t n);
 // " 2^3 * 3^2 * 5 " for 360, " 13^1" for a prime, " 0^1" and " 1^1" for 0 and 1.
 // A negative number shows " -1 *" before the line of its magnitude, -1 alone " -1^1".
 std::string WritePrimeFactorization(int32_t number);
-

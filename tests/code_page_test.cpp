@@ -15,10 +15,12 @@ TEST(CodePage, ConvertsTheNoBreakSpaceAndTheEuroAndEveryByteBothWays) {
 }
 
 TEST(CodePage, ReplacesWhatItCannotShowWithAQuestionMark) {
-  EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\x80"), "?");         // a CJK character
-  EXPECT_EQ(Utf8ToCp1252("a\xFF" "b"), "a?b");          // not UTF-8 at all
-  EXPECT_EQ(Utf8ToCp1252("\xE2\x82"), "??");            // cut short
-  EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98\x80"), "?");     // outside the basic plane
+  EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\x80"), "?");  // a CJK character
+  EXPECT_EQ(Utf8ToCp1252("a\xFF"
+                         "b"),
+            "a?b");                                  // not UTF-8 at all
+  EXPECT_EQ(Utf8ToCp1252("\xE2\x82"), "??");         // cut short
+  EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98\x80"), "?");  // outside the basic plane
 }
 
 // An overlong form, a surrogate or a value past U+10FFFF only imitates a
@@ -28,8 +30,8 @@ TEST(CodePage, DecodesOnlyTheShortestFormOfAScalarValue) {
   EXPECT_EQ(Utf8ToCp1252("\xC0\x80"), "??");
   EXPECT_EQ(Utf8ToCp1252("\xE0\x80\xB1"), "???");
   EXPECT_EQ(Utf8ToCp1252("\xF0\x80\x80\xB1"), "????");
-  EXPECT_EQ(Utf8ToCp1252("\xED\xA0\x80"), "???");       // a surrogate
-  EXPECT_EQ(Utf8ToCp1252("\xF4\x90\x80\x80"), "????");  // past U+10FFFF
+  EXPECT_EQ(Utf8ToCp1252("\xED\xA0\x80"), "???");                // a surrogate
+  EXPECT_EQ(Utf8ToCp1252("\xF4\x90\x80\x80"), "????");           // past U+10FFFF
   EXPECT_EQ(Utf8ToCp1252("\xC2\x81\xF4\x8F\xBF\xBF"), "\x81?");  // the edges that stay
 }
 

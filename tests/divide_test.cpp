@@ -62,9 +62,9 @@ TEST(LongDivision, MatchesTheLiteralDivision) {
   // Periods of 9,900 to 10,006 digits, some after digits that do not repeat;
   // periods of 4 to 201 digits; divisors near 2^32.
   for (const uint32_t divisor :
-       {644584u, 1289168u, 29983u, 19991u, 10007u, 40013u, 50021u, 109913u, 59991u, 19801u,
-        101u, 199u, 397u, 25351u, 797u, 401u, 1609u,
-        4294967295u, 4294967294u, 4294967291u, 4294967279u, 4294966671u}) {
+       {644584u, 1289168u,    29983u,      19991u,      10007u,      40013u,     50021u, 109913u,
+        59991u,  19801u,      101u,        199u,        397u,        25351u,     797u,   401u,
+        1609u,   4294967295u, 4294967294u, 4294967291u, 4294967279u, 4294966671u}) {
     for (uint32_t k = 0; k < (kShare + 1) / 2; ++k) ExpectTheLiteralDivision(next(), divisor);
   }
   // Every small divisor, under a random dividend and under one below it.

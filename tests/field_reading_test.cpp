@@ -15,11 +15,24 @@ struct ReadingCase {
 };
 
 const ReadingCase kCases[] = {
-    {"Empty", "", 0, 0}, {"NoDigit", "abc", 0, 0}, {"SpacesDigitsAnything", "   42abc", 42, 42},
-    {"AMinusOnlyWhenSigned", " -7", 0u - 7u, 0}, {"MinusZero", "-0", 0, 0},
-    {"ADoubleMinus", "--7", 0, 0}, {"ASpaceAfterTheMinus", "- 7", 0, 0}, {"APlus", "+7", 0, 0},
-    {"ATab", "\t7", 0, 0}, {"ANoBreakSpace", "\xA0" "5", 0, 0},
-    {"UpToAZeroByte", std::string("12\0" "34", 5), 12, 12},
+    {"Empty", "", 0, 0},
+    {"NoDigit", "abc", 0, 0},
+    {"SpacesDigitsAnything", "   42abc", 42, 42},
+    {"AMinusOnlyWhenSigned", " -7", 0u - 7u, 0},
+    {"MinusZero", "-0", 0, 0},
+    {"ADoubleMinus", "--7", 0, 0},
+    {"ASpaceAfterTheMinus", "- 7", 0, 0},
+    {"APlus", "+7", 0, 0},
+    {"ATab", "\t7", 0, 0},
+    {"ANoBreakSpace",
+     "\xA0"
+     "5",
+     0, 0},
+    {"UpToAZeroByte",
+     std::string("12\0"
+                 "34",
+                 5),
+     12, 12},
     {"TheLargestSigned", "2147483647", 2147483647u, 2147483647u},
     {"OneAboveTheLargestSigned", "2147483648", 0, 2147483648u},
     {"TheSmallestSigned", "-2147483647", 0u - 2147483647u, 0},

@@ -13,7 +13,8 @@ PressCase GcfLcm(const char* name, const char* first, const char* second, std::s
 }
 
 const PressCase kCases[] = {
-    GcfLcm("BothLines", "12", "18", "The GCF of 12, and 18 is: 6\r\n\r\nThe LCM of 12, and 18 is: 36"),
+    GcfLcm("BothLines", "12", "18",
+           "The GCF of 12, and 18 is: 6\r\n\r\nThe LCM of 12, and 18 is: 36"),
     GcfLcm("RelativelyPrime", "4", "9",
            "4, and 9 are relatively prime.\r\n\r\n\r\nThe LCM of 4, and 9 is: 36"),
     GcfLcm("AnLcmAtTheCap", "2000000000", "2048",

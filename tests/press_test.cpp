@@ -2,8 +2,8 @@
 // output field, leave the busy pointer at rest, give the same events when
 // pressed again, and end with the expected text, message box and outcome. And what the
 // command table does with a notification that has no entry, and with About.
-#include "form/program.h"
 #include "tests/press.h"
+#include "form/program.h"
 
 namespace {
 

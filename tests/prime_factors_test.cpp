@@ -27,8 +27,8 @@ INSTANTIATE_TEST_SUITE_P(PrimeFactors, Press, testing::ValuesIn(kCases), CaseNam
 // Primes, Carmichael numbers and strong pseudoprimes to several bases at once,
 // across the 32-bit range: each list must multiply back and hold only primes.
 TEST(PrimeFactorList, SettlesPrimesAndPseudoprimesAcrossThe32BitRange) {
-  for (uint32_t n : {65537u, 4294967291u, 825265u, 321197185u, 25326001u, 3215031751u,
-                     4293001441u, 4294967295u, 2147483649u, 10403u, 19321u}) {
+  for (uint32_t n : {65537u, 4294967291u, 825265u, 321197185u, 25326001u, 3215031751u, 4293001441u,
+                     4294967295u, 2147483649u, 10403u, 19321u}) {
     const PrimeFactorList list = BuildPrimeFactorList(n);
     uint64_t product = 1;
     for (std::size_t i = 0; i < list.count; ++i) {

@@ -21,15 +21,14 @@ TEST_P(ShellTextBothWays, Converts) {
   EXPECT_EQ(FromShellText(GetParam().shell), GetParam().core);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    , ShellTextBothWays,
-    testing::Values(
-        ShellTextCase{"LineEnds", "a\r\n\r\nb\r\n", "a\n\nb\n"},
-        ShellTextCase{"TheNoBreakSpaceAndTheEuro", "3.\xA0[\xA0\x80",
-                      "3.\xC2\xA0[\xC2\xA0\xE2\x82\xAC"},
-        ShellTextCase{"ATab", "\t", "\t"},
-        ShellTextCase{"Nothing", "", ""}),
-    [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(, ShellTextBothWays,
+                         testing::Values(ShellTextCase{"LineEnds", "a\r\n\r\nb\r\n", "a\n\nb\n"},
+                                         ShellTextCase{"TheNoBreakSpaceAndTheEuro",
+                                                       "3.\xA0[\xA0\x80",
+                                                       "3.\xC2\xA0[\xC2\xA0\xE2\x82\xAC"},
+                                         ShellTextCase{"ATab", "\t", "\t"},
+                                         ShellTextCase{"Nothing", "", ""}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // A carriage return that ends no line is a character of the text.
 TEST(ShellText, KeepsALoneCarriageReturn) {

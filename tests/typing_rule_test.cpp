@@ -19,7 +19,7 @@ struct TypedCase {
   ControlId id;
   std::string before;  // what the field keeps in front of the selection
   std::string typed;
-  std::string after;   // what it keeps behind it
+  std::string after;  // what it keeps behind it
   bool accepted;
 };
 
@@ -75,8 +75,8 @@ bool ReadsSigned(const Command& command, ControlId id) {
 
 TEST(TypingLayout, TakesAMinusExactlyWhereSomeCommandReadsTheFieldSigned) {
   for (const ControlPlace& place : kControls) {
-    const bool signedSomewhere = std::any_of(
-        kCommandTable.begin(), kCommandTable.end(), [&](const Command& command) {
+    const bool signedSomewhere =
+        std::any_of(kCommandTable.begin(), kCommandTable.end(), [&](const Command& command) {
           return std::any_of(command.fields.begin(), command.fields.end(),
                              [&](const CommandField& field) {
                                return field.id == place.id && ReadsSigned(command, place.id);

@@ -106,7 +106,8 @@ int RunNumbrelCli(const std::vector<std::string>& args, std::ostream& out, std::
   for (const std::string& arg : args) {
     if (!optionsEnded && arg == "--") {
       optionsEnded = true;
-    } else if (!optionsEnded && (arg == "--help" || arg == "-h" || (command == nullptr && arg == "help"))) {
+    } else if (!optionsEnded &&
+               (arg == "--help" || arg == "-h" || (command == nullptr && arg == "help"))) {
       out << HelpText();
       return 0;
     } else if (!optionsEnded && arg == "--version") {
@@ -130,8 +131,8 @@ int RunNumbrelCli(const std::vector<std::string>& args, std::ostream& out, std::
     return UsageError(err, std::string(command->name) + " needs " + FieldNames(*command, " and "));
   }
   if (texts.size() > command->fields.size()) {
-    return UsageError(err, std::string(command->name) + " takes only " +
-                               FieldNames(*command, " and "));
+    return UsageError(err,
+                      std::string(command->name) + " takes only " + FieldNames(*command, " and "));
   }
   return RunCommand(*command, texts, raw, out, err);
 }

@@ -11,7 +11,8 @@ namespace {
 
 // Whole or not at all: a failed write is the caller's to report.
 bool WriteAll(std::FILE* stream, const std::string& text) {
-  return std::fwrite(text.data(), 1, text.size(), stream) == text.size() && std::fflush(stream) == 0;
+  return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
+         std::fflush(stream) == 0;
 }
 
 }  // namespace

@@ -14,9 +14,9 @@ namespace {
 // The options QGuiApplication and QApplication take, as Qt documents them,
 // known here so that only the others are refused. Those that take a value.
 const char* const kQtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin",     "qwindowgeometry",
-    "qwindowicon", "qwindowtitle",    "session",       "display",    "geometry",
-    "style",    "stylesheet",         "fontengine",    "dialogs",    "qmljsdebugger"};
+    "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+    "style",       "stylesheet",         "fontengine",    "dialogs", "qmljsdebugger"};
 const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 void AddQtOptions(QCommandLineParser& parser) {
@@ -87,9 +87,10 @@ std::optional<int> AnswerOnTerminal(int argc, char** argv) {
   // not apply; a platform chosen by name (offscreen, vnc, ...) needs none.
   if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY") && !IsSet("QT_QPA_PLATFORM") &&
       !parser.isSet(QStringLiteral("platform"))) {
-    std::fputs("numbrel: there is no display to open the window on; numbrel-cli is the same "
-               "calculator on a terminal\n",
-               stderr);
+    std::fputs(
+        "numbrel: there is no display to open the window on; numbrel-cli is the same "
+        "calculator on a terminal\n",
+        stderr);
     return 1;
   }
   return std::nullopt;

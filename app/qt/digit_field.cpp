@@ -66,8 +66,7 @@ void DigitField::keyPressEvent(QKeyEvent* event) {
 }
 
 void DigitField::inputMethodEvent(QInputMethodEvent* event) {
-  if (!isReadOnly() && !event->commitString().isEmpty() &&
-      !AcceptsTyped(event->commitString())) {
+  if (!isReadOnly() && !event->commitString().isEmpty() && !AcceptsTyped(event->commitString())) {
     QInputMethodEvent refused(event->preeditString(), event->attributes());
     QLineEdit::inputMethodEvent(&refused);
     QApplication::beep();

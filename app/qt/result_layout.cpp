@@ -9,7 +9,6 @@
 #include <climits>
 #include <cmath>
 
-
 ResultLayout::ResultLayout(QTextDocument* document, const QWidget& viewport)
     : QPlainTextDocumentLayout(document), viewport_(viewport) {}
 
@@ -38,8 +37,7 @@ void ResultLayout::documentChanged(int from, int charsRemoved, int charsAdded) {
   // quick, and the block is then laid out again line by line.
   QTextDocument* doc = document();
   const QTextBlock block = doc->findBlock(from);
-  const bool alone =
-      block == doc->findBlock(std::max(0, from + charsRemoved + charsAdded - 1));
+  const bool alone = block == doc->findBlock(std::max(0, from + charsRemoved + charsAdded - 1));
   if (!alone || RunsLongerThanALine(block).empty()) {
     QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
     return;

@@ -5,9 +5,9 @@
 
 #include <oleacc.h>
 
-#include "form/form_layout.h"
 #include "app/win32/framework/wide_text.h"
 #include "app/win32/label_windows.h"
+#include "form/form_layout.h"
 
 std::vector<AccessibleName> AccessibleNamesOf(HWND dialog) {
   std::vector<AccessibleName> names;

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "form/form_layout.h"
 #include "app/win32/framework/wide_text.h"
 #include "app/win32/label_windows.h"
+#include "form/form_layout.h"
 
 namespace {
 

@@ -18,27 +18,33 @@ CNumbersDlgWnd& Self(CDialog& dialog) { return static_cast<CNumbersDlgWnd&>(dial
 }  // namespace
 
 const CDialog::MessageMapEntry CNumbersDlgWnd::kMessageMap[] = {
-    {WM_PAINT, [](CDialog& dialog, WPARAM, LPARAM) -> LRESULT {
+    {WM_PAINT,
+     [](CDialog& dialog, WPARAM, LPARAM) -> LRESULT {
        Self(dialog).OnPaint();
        return 0;
      }},
-    {WM_QUERYDRAGICON, [](CDialog& dialog, WPARAM, LPARAM) -> LRESULT {
+    {WM_QUERYDRAGICON,
+     [](CDialog& dialog, WPARAM, LPARAM) -> LRESULT {
        return reinterpret_cast<LRESULT>(Self(dialog).OnQueryDragIcon());
      }},
-    {WM_COMMAND, [](CDialog& dialog, WPARAM wParam, LPARAM) -> LRESULT {
+    {WM_COMMAND,
+     [](CDialog& dialog, WPARAM wParam, LPARAM) -> LRESULT {
        Self(dialog).OnCommand(LOWORD(wParam), HIWORD(wParam));
        return 0;
      }},
-    {WM_DPICHANGED, [](CDialog& dialog, WPARAM, LPARAM) -> LRESULT {
+    {WM_DPICHANGED,
+     [](CDialog& dialog, WPARAM, LPARAM) -> LRESULT {
        PostMessageW(dialog.m_hWnd, kRefitLabels, 0, 0);
        Self(dialog).Default();
        return 0;
      }},
-    {kRefitLabels, [](CDialog& dialog, WPARAM, LPARAM) -> LRESULT {
+    {kRefitLabels,
+     [](CDialog& dialog, WPARAM, LPARAM) -> LRESULT {
        Self(dialog).m_labelFonts.Fit(dialog.m_hWnd);
        return 0;
      }},
-    {WM_DESTROY, [](CDialog& dialog, WPARAM, LPARAM) -> LRESULT {
+    {WM_DESTROY,
+     [](CDialog& dialog, WPARAM, LPARAM) -> LRESULT {
        Self(dialog).OnDestroy();
        return 0;
      }},

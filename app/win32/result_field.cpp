@@ -24,13 +24,14 @@ WrappedText LayOut(HWND field, const std::wstring& exact, LONG width) {
   const auto font = reinterpret_cast<HGDIOBJ>(DefSubclassProc(field, WM_GETFONT, 0, 0));
   const HGDIOBJ previous = font != nullptr ? SelectObject(dc, font) : nullptr;
   // Every character is a pixel wide at least: no more than width fit.
-  WrappedText wrapped = WrapText(exact, static_cast<std::size_t>(width), [&](std::wstring_view line) {
-    INT fits = 0;
-    SIZE extent{};
-    GetTextExtentExPointW(dc, line.data(), static_cast<int>(line.size()), width, &fits, nullptr,
-                          &extent);
-    return static_cast<std::size_t>(std::max(fits, 0));
-  });
+  WrappedText wrapped =
+      WrapText(exact, static_cast<std::size_t>(width), [&](std::wstring_view line) {
+        INT fits = 0;
+        SIZE extent{};
+        GetTextExtentExPointW(dc, line.data(), static_cast<int>(line.size()), width, &fits, nullptr,
+                              &extent);
+        return static_cast<std::size_t>(std::max(fits, 0));
+      });
   if (previous != nullptr) SelectObject(dc, previous);
   ReleaseDC(field, dc);
   return wrapped;
@@ -76,7 +77,8 @@ void Show(HWND field, ResultText& result, std::wstring exact) {
 std::pair<std::size_t, std::size_t> Selection(HWND field, const ResultText& result) {
   DWORD start = 0;
   DWORD end = 0;
-  DefSubclassProc(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  DefSubclassProc(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                  reinterpret_cast<LPARAM>(&end));
   return {ExactIndex(result.breaks, start), ExactIndex(result.breaks, end)};
 }
 
@@ -141,8 +143,9 @@ LRESULT CALLBACK ResultFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM
                              ShownOrAsIs(result, lParam));
     case EM_LINEINDEX: {
       const LRESULT shown = DefSubclassProc(field, message, wParam, lParam);
-      return shown < 0 ? shown
-                       : static_cast<LRESULT>(ExactIndex(result.breaks, static_cast<std::size_t>(shown)));
+      return shown < 0
+                 ? shown
+                 : static_cast<LRESULT>(ExactIndex(result.breaks, static_cast<std::size_t>(shown)));
     }
     case EM_LINELENGTH:
     case EM_LINEFROMCHAR:

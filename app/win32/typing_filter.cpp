@@ -29,8 +29,8 @@ bool MayType(HWND field, const ControlPlace& place, WPARAM character) {
                       Cp1252OfWide(std::wstring_view(&typed, 1)), Cp1252OfWide(whole.substr(to)));
 }
 
-LRESULT CALLBACK TypingFilterProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
-                                  UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK TypingFilterProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR data) {
   const auto& place = *reinterpret_cast<const ControlPlace*>(data);
   if (message == WM_CHAR && !MayType(field, place, wParam)) {
     MessageBeep(MB_OK);

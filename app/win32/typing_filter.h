@@ -5,8 +5,8 @@
 // than by the edit control's limit, which would cut a paste short as well.
 #pragma once
 
-#include "form/form_layout.h"
 #include "app/win32/framework/windows_api.h"
+#include "form/form_layout.h"
 
 // Filters what is typed into field from now until it goes. place stays.
 void FilterTyping(HWND field, const ControlPlace& place);

@@ -62,7 +62,8 @@ void PlainTextEdit(benchmark::State& state, QTextOption::WrapMode mode) {
   plain.setWordWrapMode(mode);
   ShowWindow(plain);
   const QString text = ToDocumentText(BitsText());
-  TimeShowing(state, plain, [&] { plain.setPlainText(text); }, [&] { plain.clear(); });
+  TimeShowing(
+      state, plain, [&] { plain.setPlainText(text); }, [&] { plain.clear(); });
 }
 
 void ClickBits(benchmark::State& state) {

@@ -34,13 +34,16 @@ struct Case {
   const char* name;
   ControlId button;
   std::vector<std::pair<ControlId, const wchar_t*>> typed;
-  int runs;      // of the field as it is now; the median is shown
-  bool plainToo; // the plain control takes too long for the longest text
+  int runs;       // of the field as it is now; the median is shown
+  bool plainToo;  // the plain control takes too long for the longest text
 };
 
 const Case kCases[] = {
-    {"divide 1 / 19997 (10,017 characters)", IDC_DIVIDE,
-     {{IDC_FIRST_NUMBER, L"1"}, {IDC_SECOND_NUMBER, L"19997"}}, 5, true},
+    {"divide 1 / 19997 (10,017 characters)",
+     IDC_DIVIDE,
+     {{IDC_FIRST_NUMBER, L"1"}, {IDC_SECOND_NUMBER, L"19997"}},
+     5,
+     true},
     {"bits 262,144 (105,388 characters)", IDC_BITS, {{IDC_SINGLE_NUMBER, L"262144"}}, 5, false},
 };
 
@@ -65,12 +68,13 @@ double TimePlain(HWND dialog, const std::wstring& text) {
   RECT place;
   GetWindowRect(field, &place);
   MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
-  const HWND plain = CreateWindowExW(
-      static_cast<DWORD>(GetWindowLongW(field, GWL_EXSTYLE)), L"Edit", L"",
-      static_cast<DWORD>(GetWindowLongW(field, GWL_STYLE)), place.left, place.top,
-      place.right - place.left, place.bottom - place.top, dialog, nullptr,
-      GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(plain, WM_SETFONT, static_cast<WPARAM>(SendMessageW(field, WM_GETFONT, 0, 0)), FALSE);
+  const HWND plain =
+      CreateWindowExW(static_cast<DWORD>(GetWindowLongW(field, GWL_EXSTYLE)), L"Edit", L"",
+                      static_cast<DWORD>(GetWindowLongW(field, GWL_STYLE)), place.left, place.top,
+                      place.right - place.left, place.bottom - place.top, dialog, nullptr,
+                      GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(plain, WM_SETFONT, static_cast<WPARAM>(SendMessageW(field, WM_GETFONT, 0, 0)),
+               FALSE);
   ShowWindow(field, SW_HIDE);
   const double start = Seconds();
   SetWindowTextW(plain, text.c_str());
@@ -90,8 +94,11 @@ struct BenchDialog : CNumbersDlgWnd {
       const double field = TimeClick(m_hWnd, c);
       if (c.plainToo) {
         const std::wstring text = [&] {
-          std::wstring shown(static_cast<std::size_t>(GetWindowTextLengthW(GetDlgItem(m_hWnd, IDC_RESULT))) + 1, L'\0');
-          shown.resize(static_cast<std::size_t>(GetDlgItemTextW(m_hWnd, IDC_RESULT, shown.data(), static_cast<int>(shown.size()))));
+          std::wstring shown(
+              static_cast<std::size_t>(GetWindowTextLengthW(GetDlgItem(m_hWnd, IDC_RESULT))) + 1,
+              L'\0');
+          shown.resize(static_cast<std::size_t>(
+              GetDlgItemTextW(m_hWnd, IDC_RESULT, shown.data(), static_cast<int>(shown.size()))));
           return shown;
         }();
         const double plain = TimePlain(m_hWnd, text);

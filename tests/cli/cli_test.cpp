@@ -18,6 +18,8 @@ struct CliCase {
   std::string err;  // for a usage error: the part between "numbrel-cli: " and the hint
 };
 
+// A table laid out by hand, an entry a line.
+// clang-format off
 const CliCase kCases[] = {
     {"AnEmptyField", {"binary", ""}, 0, "0\n", ""},
     {"AnOverlongFormIsNoDigit", {"binary", "\xC0\xB1"}, 0, "0\n", ""},
@@ -50,6 +52,7 @@ const CliCase kCases[] = {
      "'-x' is not a number; to give a field text that begins with '-', put -- before the field "
      "texts"},
 };
+// clang-format on
 
 void PrintTo(const CliCase& c, std::ostream* out) { *out << c.name; }
 
@@ -75,8 +78,9 @@ TEST(NumbrelCliHelp, NamesEveryCommandWithItsFieldsAndRanges) {
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(RunNumbrelCli({help}, out, err), 0);
-    for (const char* line : {"  divide FIRST SECOND", "SECOND  a whole number from 1 to 4,294,967,295",
-                             "  bits NUMBER", "from 0 to 262,144", "  all-factors NUMBER"}) {
+    for (const char* line :
+         {"  divide FIRST SECOND", "SECOND  a whole number from 1 to 4,294,967,295",
+          "  bits NUMBER", "from 0 to 262,144", "  all-factors NUMBER"}) {
       EXPECT_NE(out.str().find(line), std::string::npos) << help << ": " << line;
     }
   }

@@ -15,7 +15,8 @@ class FieldLook : public WindowCaseTest<Look> {};
 TEST_P(FieldLook, AReadOnlyOneOnTheWindowColour) {
   const QPalette& window = Window().palette();
   const QColor base = Control(GetParam().id)->palette().color(QPalette::Base);
-  EXPECT_EQ(base, GetParam().readOnly ? window.color(QPalette::Window) : window.color(QPalette::Base));
+  EXPECT_EQ(base,
+            GetParam().readOnly ? window.color(QPalette::Window) : window.color(QPalette::Base));
   EXPECT_NE(window.color(QPalette::Window), window.color(QPalette::Base));
 }
 

@@ -24,7 +24,8 @@ std::string LiteralBitsFinder::FindText(int32_t n) {
     for (cell = kUnitsCell; Cell(cell) != kEmptyMark; --cell) {
       if (Cell(cell) > 9) {
         Cell(cell) = static_cast<uint8_t>(Cell(cell) % 10);
-        Cell(cell - 1) = Cell(cell - 1) == kEmptyMark ? 1 : static_cast<uint8_t>(Cell(cell - 1) + 1);
+        Cell(cell - 1) =
+            Cell(cell - 1) == kEmptyMark ? 1 : static_cast<uint8_t>(Cell(cell - 1) + 1);
       }
     }
     leadingIndex_ = cell;

@@ -126,15 +126,16 @@ struct Action {
 // Every command once; Enter once in each field.
 const Action kActions[] = {
     {"Divide", IDC_SECOND_NUMBER, IDC_DIVIDE, {{IDC_FIRST_NUMBER, "1"}, {IDC_SECOND_NUMBER, "7"}}},
-    {"GcfLcm", IDC_FIRST_NUMBER, IDC_GCF_LCM,
-     {{IDC_FIRST_NUMBER, "6"}, {IDC_SECOND_NUMBER, "4"}}},
+    {"GcfLcm", IDC_FIRST_NUMBER, IDC_GCF_LCM, {{IDC_FIRST_NUMBER, "6"}, {IDC_SECOND_NUMBER, "4"}}},
     {"GcfLcmZero", IDC_GCF_LCM, IDC_GCF_LCM, {{IDC_FIRST_NUMBER, "0"}, {IDC_SECOND_NUMBER, "5"}}},
     {"PrimeFactors", IDC_SINGLE_NUMBER, IDC_PRIME_FACTORS, {{IDC_SINGLE_NUMBER, "360"}}},
     {"AllFactors", IDC_RESULT, IDC_ALL_FACTORS, {{IDC_SINGLE_NUMBER, "12"}}},
     {"Bits", IDC_DECIMAL, IDC_BITS, {{IDC_SINGLE_NUMBER, "10"}}},
     {"BinaryThenAbout", IDC_BINARY, IDC_ABOUT, {{IDC_BINARY, "101"}, {IDC_FIRST_NUMBER, "22"}}},
     // The longest texts, which the result field lays out itself.
-    {"DivideLongPeriod", IDC_DIVIDE, IDC_DIVIDE,
+    {"DivideLongPeriod",
+     IDC_DIVIDE,
+     IDC_DIVIDE,
      {{IDC_FIRST_NUMBER, "1"}, {IDC_SECOND_NUMBER, "19997"}}},
     {"BitsLongest", IDC_BITS, IDC_BITS, {{IDC_SINGLE_NUMBER, "262144"}}},
 };

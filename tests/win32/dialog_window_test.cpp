@@ -174,8 +174,8 @@ TEST(DialogWindow, IsTheLayoutsFormNamedForScreenReaders) {
       GetClassNameW(control, windowClass, 8);
       EXPECT_EQ(std::wstring(windowClass), place.kind == ControlKind::Button ? L"Button" : L"Edit");
       const LONG style = GetWindowLongW(control, GWL_STYLE);
-      EXPECT_EQ((style & ES_READONLY) != 0, place.kind == ControlKind::ReadOnlyField ||
-                                                place.kind == ControlKind::ResultField);
+      EXPECT_EQ((style & ES_READONLY) != 0,
+                place.kind == ControlKind::ReadOnlyField || place.kind == ControlKind::ResultField);
       EXPECT_EQ((style & ES_MULTILINE) != 0, place.kind == ControlKind::ResultField);
     }
     for (const LabelPlace& label : kLabels) {

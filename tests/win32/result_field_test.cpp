@@ -33,7 +33,8 @@ std::wstring ResultOf(const LongText& press) {
 }
 
 std::wstring TextOf(HWND field) {
-  std::wstring text(static_cast<std::size_t>(SendMessageW(field, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+  std::wstring text(static_cast<std::size_t>(SendMessageW(field, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                    L'\0');
   text.resize(static_cast<std::size_t>(
       SendMessageW(field, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
   return text;
@@ -57,11 +58,13 @@ std::vector<std::wstring> DisplayLines(HWND field) {
   for (LRESULT line = 0; line < count; ++line) {
     const auto index = SendMessageW(field, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
     std::wstring text(
-        std::max<std::size_t>(static_cast<std::size_t>(SendMessageW(field, EM_LINELENGTH, static_cast<WPARAM>(index), 0)), 1),
+        std::max<std::size_t>(static_cast<std::size_t>(SendMessageW(field, EM_LINELENGTH,
+                                                                    static_cast<WPARAM>(index), 0)),
+                              1),
         L'\0');
     *reinterpret_cast<WORD*>(text.data()) = static_cast<WORD>(text.size());
-    text.resize(static_cast<std::size_t>(
-        SendMessageW(field, EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text.data()))));
+    text.resize(static_cast<std::size_t>(SendMessageW(field, EM_GETLINE, static_cast<WPARAM>(line),
+                                                      reinterpret_cast<LPARAM>(text.data()))));
     lines.push_back(std::move(text));
   }
   return lines;
@@ -128,8 +131,8 @@ TEST_P(ResultFieldDpi, ShowsTheTextInLinesThatFitAndReadsItExactly) {
 // narrower, by an eighth of its width at most, rather than let the control
 // break off their last characters.
 TEST(ResultFieldAtEachDpi, LaysItsTextOutAgainInANewFont) {
-  const std::wstring exact = ResultOf(
-      {"", IDC_DIVIDE, {{IDC_FIRST_NUMBER, "1"}, {IDC_SECOND_NUMBER, "19997"}}});
+  const std::wstring exact =
+      ResultOf({"", IDC_DIVIDE, {{IDC_FIRST_NUMBER, "1"}, {IDC_SECOND_NUMBER, "19997"}}});
   for (const int weight : {FW_NORMAL, FW_BOLD}) {
     SCOPED_TRACE(weight);
     const HFONT large = CreateFontW(-22, 0, 0, 0, weight, 0, 0, 0, 0, 0, 0, 0, 0, L"URW Bookman");
@@ -160,7 +163,8 @@ TEST_P(ResultFieldDpi, CopiesExactlyWhatIsSelected) {
     EXPECT_EQ(ClipboardText(field), exact);
     const auto lines = SendMessageW(field, EM_GETLINECOUNT, 0, 0);
     for (LRESULT line = 1, tried = 0; line < lines && tried < 3; ++line) {
-      const auto start = static_cast<std::size_t>(SendMessageW(field, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
+      const auto start =
+          static_cast<std::size_t>(SendMessageW(field, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
       if (exact[start - 1] == L'\n') continue;  // the text's own line end
       ++tried;
       const std::size_t from = start - 3;
@@ -182,7 +186,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LongText{"ShortLinesAsTheyAre", IDC_ALL_FACTORS, {{IDC_SINGLE_NUMBER, "2095133040"}}},
         LongText{"ProseBrokenAtItsSpaces", IDC_BITS, {{IDC_SINGLE_NUMBER, "10"}}},
-        LongText{"DigitsOfALongPeriod", IDC_DIVIDE,
+        LongText{"DigitsOfALongPeriod",
+                 IDC_DIVIDE,
                  {{IDC_FIRST_NUMBER, "1"}, {IDC_SECOND_NUMBER, "19997"}}},
         LongText{"TheLongestNumber", IDC_BITS, {{IDC_SINGLE_NUMBER, "262144"}}}),
     [](const auto& test) { return std::string(test.param.name); });

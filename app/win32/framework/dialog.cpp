@@ -72,7 +72,8 @@ bool CDialog::DispatchTo(std::span<const MessageMapEntry> map, UINT message, WPA
 
 bool CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   static constexpr MessageMapEntry kDialogMap[] = {
-      {WM_COMMAND, [](CDialog& dialog, WPARAM w, LPARAM) -> LRESULT {
+      {WM_COMMAND,
+       [](CDialog& dialog, WPARAM w, LPARAM) -> LRESULT {
          dialog.OnCommand(w);
          return 0;
        }},

@@ -38,8 +38,8 @@ class CDialog : public CWnd {
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   // Whether a map handled the message; its result in result.
   bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-  bool DispatchTo(std::span<const MessageMapEntry> map, UINT message, WPARAM wParam,
-                  LPARAM lParam, LRESULT& result);
+  bool DispatchTo(std::span<const MessageMapEntry> map, UINT message, WPARAM wParam, LPARAM lParam,
+                  LRESULT& result);
   void OnCommand(WPARAM wParam);
   // A template that leaves the dialog at the screen's origin asks to be
   // centred on its monitor's work area.

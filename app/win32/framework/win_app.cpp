@@ -30,8 +30,7 @@ void CWinApp::Attach(HINSTANCE instance) {
   m_hInstance = instance;
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length =
-        GetModuleFileNameW(instance, path.data(), static_cast<DWORD>(path.size()));
+    const DWORD length = GetModuleFileNameW(instance, path.data(), static_cast<DWORD>(path.size()));
     if (length < path.size()) {
       path.resize(length);
       break;
@@ -51,8 +50,8 @@ int AfxMessageBox(UINT stringId, UINT type) {
   const wchar_t* text = nullptr;
   // With a zero count LoadStringW points into the resource itself.
   const int length = LoadStringW(instance, stringId, reinterpret_cast<LPWSTR>(&text), 0);
-  const std::wstring message = length > 0 ? std::wstring(text, static_cast<std::size_t>(length))
-                                          : std::wstring();
+  const std::wstring message =
+      length > 0 ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
   if ((type & MB_ICONMASK) == 0) type |= MB_ICONEXCLAMATION;
   const std::wstring caption = app != nullptr ? app->AppName() : std::wstring();
   return MessageBoxW(nullptr, message.c_str(), caption.c_str(), type);
