@@ -57,7 +57,8 @@ test.describe("the form fits the screen and the text size", () => {
     await page.setViewportSize({ width: 375, height: 667 });
     await open(page);
     await page.setViewportSize({ width: 1024, height: 768 });
-    expect(await shape(page)).toEqual({ sideways: false, form: "dialog" });
+    // The page hears of the new size with the next frame's resize event.
+    await expect.poll(() => shape(page)).toEqual({ sideways: false, form: "dialog" });
   });
 });
 
