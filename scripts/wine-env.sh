@@ -11,7 +11,7 @@ case "${NUMBREL_WINEARCH:-win32}" in
   *) echo "NUMBREL_WINEARCH is win32 or win64, not '$NUMBREL_WINEARCH'" >&2; exit 2 ;;
 esac
 export WINEPREFIX=${NUMBREL_WINEPREFIX:-$numbrel_repo/build/$numbrel_build/wine-prefix}
-wine() { "$numbrel_wine" "$@"; }
+wine() { command "$numbrel_wine" "$@"; }
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine's ANSI code page follows the locale: C gives Windows-1252.
