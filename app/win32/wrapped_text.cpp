@@ -2,11 +2,7 @@
 
 #include <algorithm>
 
-std::size_t BreakLine(std::wstring_view line, std::size_t fitting) {
-  const std::size_t last = line.substr(0, fitting).find_last_of(L", ");
-  if (last != std::wstring_view::npos) return last + 1;
-  return std::max<std::size_t>(fitting, 1);
-}
+#include "form/line_breaks.h"
 
 namespace {
 
@@ -16,15 +12,9 @@ void WrapLine(std::wstring_view text, std::size_t begin, std::size_t end, std::s
   const std::wstring_view line = text.substr(begin, end - begin);
   std::size_t at = 0;
   if (line.find(L'\t') == std::wstring_view::npos) {
-    while (at < line.size()) {
-      const std::wstring_view rest = line.substr(at);
-      const std::wstring_view candidate = rest.substr(0, mostPerLine + 1);
-      const std::size_t fits = fitting(candidate);
-      if (fits >= rest.size()) break;
-      const std::size_t length = BreakLine(candidate, fits);
-      if (length >= rest.size()) break;
-      wrapped.shown.append(rest.substr(0, length)).append(kSoftBreak);
-      at += length;
+    for (const std::size_t start : BreakIntoLines(line, mostPerLine, fitting)) {
+      wrapped.shown.append(line.substr(at, start - at)).append(kSoftBreak);
+      at = start;
       wrapped.breaks.push_back(begin + at);
     }
   }

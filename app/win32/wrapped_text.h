@@ -1,6 +1,5 @@
-// A long text broken into display lines that fit a field's width, where a
-// word-wrapping field breaks them: after the last comma or space that fits,
-// or, where a line has none, before the first character that does not fit.
+// A long text broken into display lines that fit a field's width, where the
+// form breaks them (form/line_breaks.h).
 // Each break is a soft line break, written as the edit control writes its
 // own, so that it can be told from the text's own line ends; the exact text
 // is the displayed one with the soft breaks left out, and indexes map both
@@ -23,11 +22,6 @@ struct WrappedText {
 
 // How many leading characters of a display line's candidate fit the width.
 using FittingCount = std::function<std::size_t(std::wstring_view)>;
-
-// Where a line breaks when only its first fitting characters fit (fewer than
-// the line has): after the last comma or space among them, else after those
-// characters, and after one character at least.
-std::size_t BreakLine(std::wstring_view line, std::size_t fitting);
 
 // Breaks every line of text that does not fit. A display line holds at most
 // mostPerLine characters, so fitting is asked about that many and one more. A
