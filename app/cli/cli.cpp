@@ -4,30 +4,13 @@
 #include <string_view>
 
 #include "commands/command_table.h"
+#include "commands/command_words.h"
 #include "form/code_page.h"
 #include "form/memory_form.h"
 #include "form/shell_text.h"
 #include "numbrel_version.h"
 
 namespace {
-
-// The commands a script can call: those that write a field.
-bool IsScriptable(const Command& command) { return command.output != 0; }
-
-const Command* FindScriptable(std::string_view name) {
-  const Command* command = FindCommand(name);
-  return command != nullptr && IsScriptable(*command) ? command : nullptr;
-}
-
-// "FIRST SECOND" or "FIRST and SECOND".
-std::string FieldNames(const Command& command, std::string_view separator) {
-  std::string names;
-  for (std::size_t f = 0; f < command.fields.size(); ++f) {
-    if (f > 0) names += f + 1 == command.fields.size() ? separator : ", ";
-    names += command.fields[f].name;
-  }
-  return names;
-}
 
 std::string HelpText() {
   std::string help =
