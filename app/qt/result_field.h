@@ -15,9 +15,9 @@ class ResultField : public QPlainTextEdit {
   // Replaces the whole text ("\n" ends a line) and shows it from its first line.
   void ShowText(const QString& text);
   // The text as shown, with U+2029 where a line ends.
-  QString RawText() const;
+  [[nodiscard]] QString RawText() const;
 
  protected:
   // Qt's own copy turns no-break spaces into spaces; this keeps them.
-  QMimeData* createMimeDataFromSelection() const override;
+  [[nodiscard]] QMimeData* createMimeDataFromSelection() const override;
 };
