@@ -94,9 +94,10 @@ std::variant<int, WindowLaunch> ReadCommandLine(int argc, char** argv) {
   // command every word is a field's text, "-7" included.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-  parser.addPositionalArgument(QStringLiteral("COMMAND FIELD..."),
-                               QStringLiteral("a command below and a text for each of its fields"),
-                               QStringLiteral("[COMMAND FIELD...]"));
+  parser.addPositionalArgument(
+      QStringLiteral("COMMAND"),
+      QStringLiteral("a command below, then a text for each of its fields"),
+      QStringLiteral("[COMMAND FIELD...]"));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   AddQtOptions(parser);
