@@ -1,9 +1,10 @@
 // Each control as a screen reader finds it through Qt's accessibility
-// interface (its name, whether it is read-only, the label that names it) and
-// as it looks: a read-only field drawn on the window's own colour, as the
-// platforms draw one, an editable one on the colour for typing; the result's
-// tab stops every 32 dialog units.
+// interface (its name, whether it is read-only, the label that names it, in
+// its place in dialog units and wide enough for its text) and as it looks: a read-only field drawn
+// on the window's own colour, as the platforms draw one, an editable one on the colour for typing;
+// the result's tab stops every 32 dialog units.
 #include <QAccessible>
+#include <QLabel>
 #include <QPlainTextEdit>
 
 #include "window_fixture.h"
@@ -29,11 +30,14 @@ TEST_F(Controls, ReadAndLookAsTheFormSays) {
           << place.name;
     }
   }
-  for (const LabelPlace& label : kLabels) {
-    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(Control(label.buddy));
+  for (const LabelPlace& place : kLabels) {
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(Control(place.buddy));
     const auto relations = field->relations(QAccessible::Label);
-    ASSERT_EQ(relations.size(), 1) << label.text;
-    EXPECT_EQ(relations[0].first->text(QAccessible::Name), QString::fromLatin1(label.text));
+    ASSERT_EQ(relations.size(), 1) << place.text;
+    const auto* label = qobject_cast<QLabel*>(relations[0].first->object());
+    EXPECT_EQ(label->text(), QString::fromLatin1(place.text));
+    EXPECT_EQ(label->geometry(), PixelsOf(place.rect, Window().Units())) << place.text;
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << place.text;
   }
 }
 
