@@ -10,7 +10,10 @@ what=${1:-all}
 
 core=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
       libgmp-dev clang libclang-rt-14-dev help2man man-db dpkg-dev clang-format)
-qt=(qt6-base-dev fonts-urw-base35 xvfb xauth x11-utils xdotool imagemagick)
+# The accessibility bus reads the window as a screen reader does, in the
+# test that opens the program with a command on a virtual display.
+qt=(qt6-base-dev fonts-urw-base35 xvfb xauth x11-utils xdotool imagemagick
+    dbus at-spi2-core python3-pyatspi)
 # The Debian package and its checks: icons drawn from the SVG, the validators,
 # and a clock moved for one program, to pack again at another time.
 pkg=(librsvg2-bin desktop-file-utils appstream lintian faketime)

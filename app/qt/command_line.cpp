@@ -3,9 +3,12 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
-#include <cstdio>
-#include <cstdlib>
+#include <array>
+#include <iostream>
+#include <string>
+#include <vector>
 
+#include "commands/command_words.h"
 #include "form/program.h"
 #include "numbrel_version.h"
 
@@ -13,11 +16,11 @@ namespace {
 
 // The options QGuiApplication and QApplication take, as Qt documents them,
 // known here so that only the others are refused. Those that take a value.
-const char* const kQtOptionsWithValue[] = {
+constexpr std::array kQtOptionsWithValue = {
     "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
     "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
     "style",       "stylesheet",         "fontengine",    "dialogs", "qmljsdebugger"};
-const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+constexpr std::array kQtFlags = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 void AddQtOptions(QCommandLineParser& parser) {
   for (const char* name : kQtOptionsWithValue) {
@@ -32,9 +35,21 @@ void AddQtOptions(QCommandLineParser& parser) {
   }
 }
 
+QString HelpText(const QCommandLineParser& parser) {
+  QString commands = QStringLiteral("\nCommands (the words of numbrel-cli):\n");
+  for (const Command& command : kCommandTable) {
+    if (!IsScriptable(command)) continue;
+    const QString usage = QString::fromLatin1(command.name) + QLatin1Char(' ') +
+                          QString::fromStdString(FieldNames(command, " "));
+    commands +=
+        QStringLiteral("  %1  %2\n").arg(usage, -24).arg(QString::fromLatin1(command.description));
+  }
+  return parser.helpText() + commands;
+}
+
 // An unknown option named as it was given, as numbrel-cli names it; any other
 // error in Qt's words.
-QString UsageError(const QCommandLineParser& parser) {
+QString OptionError(const QCommandLineParser& parser) {
   if (parser.unknownOptionNames().isEmpty()) return parser.errorText();
   const QString name = parser.unknownOptionNames().front();
   for (const QString& arg : QCoreApplication::arguments()) {
@@ -47,14 +62,22 @@ QString UsageError(const QCommandLineParser& parser) {
   return QStringLiteral("unknown option '%1'").arg(name);
 }
 
-bool IsSet(const char* variable) {
-  const char* value = std::getenv(variable);
-  return value != nullptr && *value != '\0';
+int UsageError(const QString& message) {
+  std::cerr << "numbrel: " << message.toStdString() << " (try 'numbrel --help')\n";
+  return 2;
+}
+
+bool HasDisplay(const QCommandLineParser& parser) {
+  // A platform chosen by name (offscreen, vnc, ...) needs no display.
+  return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+         parser.isSet(QStringLiteral("platform"));
 }
 
 }  // namespace
 
-std::optional<int> AnswerOnTerminal(int argc, char** argv) {
+std::variant<int, WindowLaunch> ReadCommandLine(int argc, char** argv) {
   // A QCoreApplication needs no display, so the help shows over SSH too.
   const QCoreApplication terminal(argc, argv);
   QCoreApplication::setApplicationVersion(QStringLiteral(NUMBREL_VERSION));
@@ -64,34 +87,58 @@ std::optional<int> AnswerOnTerminal(int argc, char** argv) {
       "Ezo's Numbrel: a calculator for whole numbers with exact answers. Opens the calculator's\n"
       "window: binary to decimal as you type, long division with the repeating block marked,\n"
       "GCF and LCM, prime factors, all factors, and 2 to the power n written out in full.\n"
-      "Qt's own options (-platform, -style, ...) are accepted too."));
-  // Qt's options are single-dash words ("-platform offscreen").
+      "With a command, the window opens with its fields filled in and its button pressed:\n"
+      "  numbrel divide 1 97\n"
+      "Qt's own options (-platform, -style, ...) are accepted too, before the command."));
+  // Qt's options are single-dash words ("-platform offscreen"); after the
+  // command every word is a field's text, "-7" included.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+  parser.addPositionalArgument(
+      QStringLiteral("COMMAND"),
+      QStringLiteral("a command below, then a text for each of its fields"),
+      QStringLiteral("[COMMAND FIELD...]"));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   AddQtOptions(parser);
-  if (!parser.parse(QCoreApplication::arguments())) {
-    std::fprintf(stderr, "numbrel: %s (try 'numbrel --help')\n", qPrintable(UsageError(parser)));
-    return 2;
-  }
+  if (!parser.parse(QCoreApplication::arguments())) return UsageError(OptionError(parser));
 
   if (parser.isSet(help)) {
-    std::fputs(qPrintable(parser.helpText()), stdout);
+    std::cout << HelpText(parser).toStdString();
     return 0;
   }
   if (parser.isSet(version)) {
-    std::printf("numbrel (%s) %s\n", kProgramName, NUMBREL_VERSION);
+    std::cout << "numbrel (" << kProgramName << ") " << NUMBREL_VERSION << "\n";
     return 0;
   }
+
+  const QStringList positional = parser.positionalArguments();
+  const QStringList arguments = QCoreApplication::arguments();
+  WindowLaunch launch{static_cast<int>(arguments.size() - positional.size()), std::nullopt};
+  if (launch.qtArgc > 1 && arguments[launch.qtArgc - 1] == QStringLiteral("--")) --launch.qtArgc;
+  if (!positional.isEmpty()) {
+    std::vector<std::string> words;
+    bool textsMarked = false;
+    for (const QString& word : positional) {
+      // As numbrel-cli takes it: "--" after the command lets a text begin with "-".
+      if (!textsMarked && words.size() == 1 && word == QStringLiteral("--")) {
+        textsMarked = true;
+        continue;
+      }
+      words.push_back(word.toStdString());
+    }
+    auto call = ReadCommandCall(words);
+    if (const auto* error = std::get_if<std::string>(&call)) {
+      return UsageError(QString::fromStdString(*error));
+    }
+    launch.call = std::get<CommandCall>(std::move(call));
+  }
   // Without a display Qt's platform plugin would abort with advice that does
-  // not apply; a platform chosen by name (offscreen, vnc, ...) needs none.
-  if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY") && !IsSet("QT_QPA_PLATFORM") &&
-      !parser.isSet(QStringLiteral("platform"))) {
-    std::fputs(
-        "numbrel: there is no display to open the window on; numbrel-cli is the same "
-        "calculator on a terminal\n",
-        stderr);
+  // not apply.
+  if (!HasDisplay(parser)) {
+    std::cerr << "numbrel: there is no display to open the window on; numbrel-cli is the same "
+                 "calculator on a terminal\n";
     return 1;
   }
-  return std::nullopt;
+  return launch;
 }

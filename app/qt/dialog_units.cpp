@@ -11,5 +11,5 @@ BaseUnits FormUnitsOf(const QFontMetrics& metrics) {
 
 QRect PixelsOf(const DialogRect& rect, BaseUnits units) {
   const PixelRect pixels = MapDialogRect(rect, units);
-  return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
+  return {pixels.left, pixels.top, pixels.width, pixels.height};
 }

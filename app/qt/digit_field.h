@@ -21,7 +21,7 @@ class DigitField : public QLineEdit {
 
  private:
   // Whether typing these characters over the selection leaves a text that fits.
-  bool AcceptsTyped(const QString& typed) const;
+  [[nodiscard]] bool AcceptsTyped(const QString& typed) const;
 
   const ControlPlace& place_;
 };

@@ -11,7 +11,7 @@ class QtForm final : public Form {
   explicit QtForm(NumbersWindow& window) : window_(window) {}
 
   // A one-line field, a button's label or the result field; "" for an unknown id.
-  std::string FieldText(ControlId id) const override;
+  [[nodiscard]] std::string FieldText(ControlId id) const override;
   void SetFieldText(ControlId id, std::string_view text) override;
   // Without a caption the box shows the application's name: the executable's
   // file name, as Qt takes it.

@@ -17,7 +17,9 @@ ResultField::ResultField(QWidget* parent, int tabStopPixels) : QPlainTextEdit(pa
   setTabChangesFocus(true);
   setUndoRedoEnabled(false);
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  // Where lines break, the layout decides (result_layout.h); Qt lays out a
+  // changed block by itself first, which wrapping anywhere keeps quick.
+  setWordWrapMode(QTextOption::WrapAnywhere);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setTabStopDistance(tabStopPixels);

@@ -1,7 +1,8 @@
 // The form's result field: many lines, read-only but selectable and copyable,
-// wrapped to its width with words kept whole (result_layout.h), a vertical
-// scroll bar always there, tab stops every 32 dialog units. It shows exactly the text it is given,
-// no-break spaces included, and gives it back unchanged.
+// each line ending after the last comma or space that fits its width
+// (result_layout.h), a vertical scroll bar always there, tab stops every 32
+// dialog units. It shows exactly the text it is given, no-break spaces
+// included, and gives it back unchanged.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -15,9 +16,9 @@ class ResultField : public QPlainTextEdit {
   // Replaces the whole text ("\n" ends a line) and shows it from its first line.
   void ShowText(const QString& text);
   // The text as shown, with U+2029 where a line ends.
-  QString RawText() const;
+  [[nodiscard]] QString RawText() const;
 
  protected:
   // Qt's own copy turns no-break spaces into spaces; this keeps them.
-  QMimeData* createMimeDataFromSelection() const override;
+  [[nodiscard]] QMimeData* createMimeDataFromSelection() const override;
 };

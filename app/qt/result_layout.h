@@ -1,14 +1,11 @@
-// The result field's document layout: Qt's plain-text layout wrapping at word
-// boundaries, except that the lines inside a run too long for one line wrap
-// anywhere (see wrap_choice.h). Only the line breaks differ: the text is
-// never touched.
+// The result field's document layout: Qt's plain-text layout, except that
+// every line ends where the form's rule puts it (form/line_breaks.h), after
+// the last comma or space that fits, so that a long number breaks only
+// between its groups of digits. Only the line breaks differ: the text is never
+// touched, so what is selected, copied and read aloud is the text itself.
 #pragma once
 
 #include <QPlainTextDocumentLayout>
-#include <QTextOption>
-#include <vector>
-
-#include "app/qt/wrap_choice.h"
 
 class ResultLayout : public QPlainTextDocumentLayout {
   Q_OBJECT
@@ -17,19 +14,15 @@ class ResultLayout : public QPlainTextDocumentLayout {
   // Lines are as wide as the viewport, as QPlainTextEdit makes them.
   ResultLayout(QTextDocument* document, const QWidget& viewport);
 
-  // Lays out a block first where it holds a long run and has no layout yet.
-  QRectF blockBoundingRect(const QTextBlock& block) const override;
+  // Lays a block out first where it has no layout yet.
+  [[nodiscard]] QRectF blockBoundingRect(const QTextBlock& block) const override;
 
  protected:
   void documentChanged(int from, int charsRemoved, int charsAdded) override;
 
  private:
-  qreal LineWidth() const;
-  std::vector<TextRun> RunsLongerThanALine(const QTextBlock& block) const;
-  // Lays out a block holding a long run; false, and nothing done, for any other.
-  bool LayOutLongRuns(const QTextBlock& block);
-  void SetDocumentWrapMode(QTextOption::WrapMode mode);
+  [[nodiscard]] qreal LineWidth() const;
+  void LayOut(const QTextBlock& block) const;
 
   const QWidget& viewport_;
-  bool changingWrapMode_ = false;
 };

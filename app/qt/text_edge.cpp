@@ -13,7 +13,7 @@ QString OfUtf8(const std::string& utf8) {
 
 std::string Utf8Of(const QString& text) {
   const QByteArray utf8 = text.toUtf8();
-  return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+  return {utf8.constData(), static_cast<std::size_t>(utf8.size())};
 }
 
 }  // namespace

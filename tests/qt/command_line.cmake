@@ -9,7 +9,12 @@ set(cases
   "AnUnknownOptionIsAUsageError|2|numbrel: unknown option '--bogus'${usage_hint}|--bogus"
   "AnUnknownSingleDashOptionToo|2|numbrel: unknown option '-bogus'${usage_hint}|-bogus"
   "QtsOwnOptionsAreNoUsageError|1|NO_DISPLAY|-style|fusion|-reverse"
-  "AMissingValueIsAUsageError|2|numbrel: Missing value after '-platform'.${usage_hint}|-platform")
+  "AMissingValueIsAUsageError|2|numbrel: Missing value after '-platform'.${usage_hint}|-platform"
+  "AnUnknownCommandIsAUsageError|2|numbrel: unknown command 'add'${usage_hint}|add|1|2"
+  "AMissingFieldIsAUsageError|2|numbrel: divide needs FIRST and SECOND${usage_hint}|divide|1"
+  "AnExtraFieldIsAUsageError|2|numbrel: bits takes only NUMBER${usage_hint}|-style|fusion|bits|1|2"
+  "ACallIsJudgedBeforeTheDisplay|1|NO_DISPLAY|divide|--|-1|-x"
+  "DashesAfterTheCommandAreFieldTexts|1|NO_DISPLAY|binary|--|-reverse")
 foreach(case IN LISTS cases)
   string(REPLACE "|" ";" parts "${case}")
   list(POP_FRONT parts name expected_status expected_err)

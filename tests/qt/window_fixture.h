@@ -9,17 +9,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
 #include "app/qt/numbers_window.h"
 
-// Names each case of a parameterised test by the letters and digits of its `name`.
-inline constexpr auto kByName = [](const auto& info) {
-  return QString::fromStdString(info.param.name).remove(QRegularExpression("\\W")).toStdString();
-};
+// Names each case of a parameterised test by its `name`: letters and digits.
+inline constexpr auto kByName = [](const auto& info) { return std::string(info.param.name); };
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -59,12 +56,6 @@ class WindowTest : public ::testing::Test {
     ClickOn(id);
     Press(Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(FocusWidget(), text);
-  }
-  // Selects all of the focused field and copies it; gives the clipboard's text.
-  QString CopyAll() {
-    Press(Qt::Key_A, Qt::ControlModifier);
-    Press(Qt::Key_C, Qt::ControlModifier);
-    return QGuiApplication::clipboard()->text();
   }
 
   // The offscreen platform has no window manager to give the focus back when

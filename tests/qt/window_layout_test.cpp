@@ -1,49 +1,69 @@
-#include <QImage>
-#include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
 
-#include "app/qt/dialog_units.h"
 #include "window_fixture.h"
 
 namespace {
 
-using WindowLayout = WindowTest;
+// ctest runs these once more at 144 dpi and once with QT_SCALE_FACTOR=2, where
+// the screen is smaller than the form.
+QSize FormSize(const NumbersWindow& window) {
+  return PixelsOf({0, 0, kFormWidth, kFormHeight}, window.Units()).size();
+}
 
-// ctest runs this suite once more with QT_SCALE_FACTOR=2: the window's device
-// pixels then scale by that factor from the size its form has at a factor of 1,
-// reckoned here on a plain 96 dpi image, and every label still fits.
-TEST_F(WindowLayout, ScalesByTheFactorAndEveryLabelFits) {
-  const double factor = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
-  QImage unscaled(1, 1, QImage::Format_RGB32);
-  unscaled.setDotsPerMeterX(3780);
-  unscaled.setDotsPerMeterY(3780);
-  const QFontMetrics metrics(FormFont(), &unscaled);
-  const QSize atOne = PixelsOf({0, 0, kFormWidth, kFormHeight}, FormUnitsOf(metrics)).size();
-  EXPECT_EQ(Window().grab().size(), atOne * factor);
-  for (const QLabel* label : Window().findChildren<QLabel*>()) {
-    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
-        << label->text().toStdString();
+// The window opens at the form's size, never gets smaller, and gives all it
+// gains to the result field: every other control keeps its place and size in
+// dialog units.
+struct Grown {
+  const char* name;
+  QSize gain;
+  bool maximized;
+};
+
+class Growing : public WindowCaseTest<Grown> {};
+
+TEST_P(Growing, TheResultFieldTakesAllTheWindowGains) {
+  if (Window().minimumSize() != FormSize(Window())) GTEST_SKIP() << "the form exceeds the screen";
+  EXPECT_EQ(Window().size(), FormSize(Window()));
+  Window().resize(FormSize(Window()) + GetParam().gain);
+  if (GetParam().maximized) {
+    Window().showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Window().size() != FormSize(Window()); }));
+  }
+  const QSize gain = Window().size() - FormSize(Window());
+  for (const ControlPlace& place : kControls) {
+    const QSize grown = place.kind == ControlKind::ResultField ? gain : QSize(0, 0);
+    EXPECT_EQ(Control(place.id)->geometry(),
+              PixelsOf(place.rect, Window().Units()).adjusted(0, 0, grown.width(), grown.height()))
+        << place.name;
   }
 }
 
-// Dialog units to pixels with the window font's own base units: a quarter of
-// its average letter width across, an eighth of its height down, rounded.
-TEST_F(WindowLayout, PlacesEveryControlAndLabelInDialogUnitsOfItsFont) {
-  const BaseUnits units = Window().Units();
-  const auto pixels = [&](const DialogRect& r) {
-    const auto across = [&](int du) { return (du * units.x + 2) / 4; };
-    const auto down = [&](int du) { return (du * units.y + 4) / 8; };
-    return QRect(QPoint(across(r.x), down(r.y)),
-                 QPoint(across(r.x + r.width) - 1, down(r.y + r.height) - 1));
-  };
-  for (const ControlPlace& place : kControls) {
-    EXPECT_EQ(Control(place.id)->geometry(), pixels(place.rect)) << place.name;
-  }
-  QList<QLabel*> labels = Window().findChildren<QLabel*>();
-  ASSERT_EQ(labels.size(), std::ssize(kLabels));
-  for (const LabelPlace& place : kLabels) {
-    const QLabel* label = labels.takeFirst();
-    EXPECT_EQ(label->geometry(), pixels(place.rect)) << place.text;
-  }
+const Grown kGrown[] = {{"AtTheFormsSize", {0, 0}, false},
+                        {"Wider", {300, 0}, false},
+                        {"Taller", {0, 200}, false},
+                        {"Maximized", {0, 0}, true}};
+
+INSTANTIATE_TEST_SUITE_P(Sizes, Growing, ::testing::ValuesIn(kGrown), kByName);
+
+// Where the screen is smaller than the form, the window fits the screen and
+// scrolls; a press scrolls just enough to show the top of the result, and as
+// much of it as fits, and leaves the focus on the button.
+using SmallScreen = WindowTest;
+
+TEST_F(SmallScreen, APressScrollsTheResultsTopIntoView) {
+  if (Window().minimumSize() == FormSize(Window())) GTEST_SKIP() << "the form fits the screen";
+  const QSize screen = Window().screen()->availableGeometry().size();
+  EXPECT_EQ(Window().size(), FormSize(Window()).boundedTo(screen));
+  TypeInto(IDC_SINGLE_NUMBER, QStringLiteral("64"));
+  for (int tab = 0; tab < 3; ++tab) Press(Qt::Key_Tab);
+  ASSERT_EQ(FocusWidget(), Control(IDC_BITS));
+  Press(Qt::Key_Space);
+  EXPECT_EQ(FocusWidget(), Control(IDC_BITS));
+  const QWidget* viewport = Window().Scroll().viewport();
+  const QWidget* result = Control(IDC_RESULT);
+  const int shown = std::min(result->height(), viewport->height());
+  EXPECT_EQ(result->mapTo(viewport, QPoint(0, shown)).y(), viewport->height());
 }
 
 }  // namespace

@@ -1,0 +1,20 @@
+// A command called by words on a command line, `COMMAND FIELD...`, read the
+// same way in every program that takes one: the scriptable command and
+// exactly one text for each of its fields, or the usage error that says what
+// is wrong, in the words numbrel-cli uses.
+#pragma once
+
+#include <span>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "commands/command_table.h"
+
+struct CommandCall {
+  const Command* command;
+  std::vector<std::string> texts;  // one for each of the command's fields, in table order
+};
+
+// words: the command's name, then its field texts. Never empty.
+std::variant<CommandCall, std::string> ReadCommandCall(std::span<const std::string> words);
