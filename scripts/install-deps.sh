@@ -10,9 +10,8 @@ what=${1:-all}
 
 core=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
       libgmp-dev clang libclang-rt-14-dev help2man man-db dpkg-dev clang-format)
-# numbrel-cli's checks: its JSON read back, its completions run in each shell,
-# and its whole-process benchmark.
-core+=(jq zsh fish hyperfine)
+# numbrel-cli's checks: its JSON read back, and its completions run in each shell.
+core+=(jq zsh fish)
 qt=(qt6-base-dev fonts-urw-base35 xvfb xauth x11-utils xdotool imagemagick)
 # The Debian package and its checks: icons drawn from the SVG, the validators,
 # and a clock moved for one program, to pack again at another time.
