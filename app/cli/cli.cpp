@@ -23,6 +23,11 @@ std::string Needs(const Command& command) {
   return std::string(command.name) + " needs " + FieldNames(command, " and ");
 }
 
+// ", 3 fields given"
+std::string Given(std::size_t count) {
+  return ", " + std::to_string(count) + (count == 1 ? " field" : " fields") + " given";
+}
+
 // Each line of input, one run each, until the input ends or the output fails.
 void RunLines(Runs& runs, const Command& command, std::istream& input, std::ostream& out) {
   std::string line;
@@ -43,9 +48,7 @@ void RunLines(Runs& runs, const Command& command, std::istream& input, std::ostr
       if (words.size() == command.fields.size()) {
         going = runs.Run(words, number);
       } else {
-        going = runs.Reject(words, number,
-                            Needs(command) + " on each line, " + std::to_string(words.size()) +
-                                (words.size() == 1 ? " field" : " fields") + " given");
+        going = runs.Reject(words, number, Needs(command) + " on each line" + Given(words.size()));
       }
     }
     if (!going) return;
@@ -71,8 +74,7 @@ int RunNumbrelCli(std::span<const std::string> args, std::istream* input, std::o
   const std::size_t perRun = command.fields.size();
   if (line.fields.empty() && input == nullptr) return UsageError(err, Needs(command));
   if (perRun == 0 || line.fields.size() % perRun != 0) {
-    return UsageError(err, Needs(command) + " for each run, " + std::to_string(line.fields.size()) +
-                               " fields given");
+    return UsageError(err, Needs(command) + " for each run" + Given(line.fields.size()));
   }
   Runs runs(line, out, err);
   if (line.fields.empty()) {
