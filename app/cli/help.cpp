@@ -84,7 +84,7 @@ std::string HelpText() {
       "  1  some run's input was refused: the refusal is printed as an answer would\n"
       "     be, and the text of a message box goes to standard error\n"
       "  2  some run's input was invalid, or the command line was wrong\n"
-      "  3  the output could not be written; a reader that closes the pipe early\n"
-      "     ends the call quietly\n";
+      "  3  standard input could not be read, or the output could not be written;\n"
+      "     a reader that closes the pipe early ends the call quietly\n";
   return help;
 }

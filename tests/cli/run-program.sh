@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the built numbrel-cli as scripts do: fields from the arguments and
-# from a pipe, a write to a full device, readers that stop early, a script
+# from a pipe, a write to a full device, an input that cannot be read,
+# readers that stop early, a script
 # that waits for each answer before it writes the next line, JSON lines a
 # JSON reader takes, and its version against the project's.
 #   run-program.sh NUMBREL-CLI VERSION
@@ -28,6 +29,9 @@ expect "a pipe" 2 '1\n3\n' "numbrel-cli: line 2: TEXT 'x' is not 1 to 32 binary 
 "$cli" bits 262144 >/dev/full 2>"$scratch/err"; got=$?
 [ "$got" = 3 ] && grep -qx 'numbrel-cli: cannot write the output: .*' "$scratch/err" ||
   fail "a write to /dev/full gave status $got and '$(cat "$scratch/err")'"
+
+"$cli" binary <"$scratch" >"$scratch/out" 2>"$scratch/err"; got=$?
+expect "a directory for standard input" 3 '' 'numbrel-cli: cannot read standard input: Is a directory\n'
 
 # Endless input, and a reader that takes two bytes: numbrel-cli ends at once
 # and says nothing, whether the closed pipe's signal ends it (141) or it is
