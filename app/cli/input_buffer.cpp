@@ -1,6 +1,6 @@
 #include "app/cli/input_buffer.h"
 
-#include <sys/ioctl.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -20,7 +20,7 @@ InputBuffer::int_type InputBuffer::underflow() {
 }
 
 std::streamsize InputBuffer::showmanyc() {
-  int ready = 0;
-  if (error_ != 0 || ioctl(fd_, FIONREAD, &ready) != 0) return 0;
-  return ready;
+  // Whether a read would return at once; poll says no more than that.
+  pollfd ready{fd_, POLLIN, 0};
+  return error_ == 0 && poll(&ready, 1, 0) == 1 ? 1 : 0;
 }

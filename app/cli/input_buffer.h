@@ -21,7 +21,7 @@ class InputBuffer : public std::streambuf {
 
  protected:
   int_type underflow() override;
-  // The bytes the descriptor holds ready, 0 when reading would wait.
+  // 1 when the descriptor can be read without waiting, else 0.
   std::streamsize showmanyc() override;
 
  private:
