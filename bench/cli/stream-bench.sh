@@ -59,8 +59,8 @@ row() {
         for (i = 1; i <= n[c]; i++) { w[i] = wall[c, i]; p[i] = cpu[c, i] }
         mw[c] = median(w, n[c]); mp[c] = median(p, n[c])
       }
-      line = sprintf("%-46s %9.2f ms %9.2f ms", name, 1000 * mw[1], 1000 * mp[1])
-      if (n[2]) line = line sprintf("   %-16s %9.2f ms %9.2f ms %8.3gx %8.3gx", yardstick,
+      line = sprintf("%-46s %9.1f ms %9.1f ms", name, 1000 * mw[1], 1000 * mp[1])
+      if (n[2]) line = line sprintf("   %-16s %9.1f ms %9.1f ms %8.3gx %8.3gx", yardstick,
                                    1000 * mw[2], 1000 * mp[2], mw[1] / mw[2], mp[1] / mp[2])
       print line
     }'
