@@ -13,6 +13,6 @@
 // is a terminal (and so never read). Returns the exit status: 0 when every run
 // answered, 1 when one was refused (its answer is printed all the same), 2
 // when one was invalid or the command line is wrong. Stops early once out
-// fails.
+// fails; a read of input that fails leaves as the stream's exception.
 int RunNumbrelCli(std::span<const std::string> args, std::istream* input, std::ostream& out,
                   std::ostream& err);
