@@ -15,7 +15,7 @@ rounds=${2:-21}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The same inputs on every run: awk's generator from a fixed seed.
+# The same inputs on every run: awk's generator, started from a fixed value.
 awk 'BEGIN { srand(1); for (i = 0; i < 100000; i++) printf "%.0f\n", int(rand() * 2147483648) }' \
   >"$work/numbers"
 head -n 1000 "$work/numbers" >"$work/thousand"
