@@ -35,6 +35,7 @@ run: build-default
 bench: build-default build-web build-windows build-windows64
 	build/default/bench/numbrel_bench
 	if [ -x build/default/bench/numbrel_qt_bench ]; then build/default/bench/numbrel_qt_bench; fi
+	bash bench/cli/stream-bench.sh build/default/app/cli/numbrel-cli
 	cd tests/web && node bench.mjs ../../build/web/site
 	@# The Windows result field under Wine, with the program Wine runs here: in
 	@# Wine's own stand-in for the dialog's face, then in URW Bookman.

@@ -1,7 +1,8 @@
 # What `cmake --install` puts under the prefix, the same files the Debian package
-# holds: the programs, their man pages, the desktop entry, the AppStream metadata,
-# the icons, and the licence and changelog under share/doc/numbrel. Everything
-# generated is made at build time (tests/package/expected-files.txt lists it all).
+# holds: the programs, their man pages, numbrel-cli's shell completions, the
+# desktop entry, the AppStream metadata, the icons, and the licence and
+# changelog under share/doc/numbrel. Everything generated is made at build time
+# (tests/package/expected-files.txt lists it all).
 include(GNUInstallDirs)
 
 set(NUMBREL_PACKAGE_NAME numbrel)
@@ -58,6 +59,25 @@ endfunction()
 if(TARGET numbrel-cli)
   install(TARGETS numbrel-cli)
   numbrel_man_page(numbrel-cli "exact answers for whole numbers on a terminal")
+
+  # The shell completions, written from the command table and the options by
+  # numbrel_completions, each where its shell looks for a package's own.
+  set(NUMBREL_COMPLETIONS ${numbrel_generated}/completions)
+  foreach(entry bash:numbrel-cli:bash-completion/completions
+                zsh:_numbrel-cli:zsh/vendor-completions
+                fish:numbrel-cli.fish:fish/vendor_completions.d)
+    string(REPLACE ":" ";" entry ${entry})
+    list(GET entry 0 shell)
+    list(GET entry 1 file)
+    list(GET entry 2 folder)
+    add_custom_command(OUTPUT ${NUMBREL_COMPLETIONS}/${file}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${NUMBREL_COMPLETIONS}
+      COMMAND numbrel_completions ${shell} > ${NUMBREL_COMPLETIONS}/${file}
+      DEPENDS numbrel_completions
+      VERBATIM)
+    list(APPEND numbrel_data ${NUMBREL_COMPLETIONS}/${file})
+    install(FILES ${NUMBREL_COMPLETIONS}/${file} DESTINATION ${CMAKE_INSTALL_DATADIR}/${folder})
+  endforeach()
 endif()
 
 if(TARGET numbrel)

@@ -54,7 +54,16 @@ unsigned char Cp1252OfCodePoint(char32_t codePoint) {
 std::string Cp1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (const char c : text) AppendUtf8(out, CodePointOfCp1252(static_cast<unsigned char>(c)));
+  for (std::size_t at = 0; at < text.size();) {
+    // A run of ASCII, most of every text, is the same bytes in UTF-8: copied whole.
+    std::size_t end = at;
+    while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80) ++end;
+    out.append(text, at, end - at);
+    if (end < text.size()) {
+      AppendUtf8(out, CodePointOfCp1252(static_cast<unsigned char>(text[end++])));
+    }
+    at = end;
+  }
   return out;
 }
 

@@ -10,6 +10,8 @@ what=${1:-all}
 
 core=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
       libgmp-dev clang libclang-rt-14-dev help2man man-db dpkg-dev clang-format)
+# numbrel-cli's checks: its JSON read back, and its completions run in each shell.
+core+=(jq zsh fish)
 # The accessibility bus reads the window as a screen reader does, in the
 # test that opens the program with a command on a virtual display.
 qt=(qt6-base-dev fonts-urw-base35 xvfb xauth x11-utils xdotool imagemagick

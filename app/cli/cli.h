@@ -1,13 +1,18 @@
-// numbrel-cli: the calculator's form on a terminal. It fills the fields of an
-// in-memory form with the arguments, delivers the command's notification
-// through the command table and prints the output field's final text.
+// numbrel-cli: the calculator's form on a terminal. Each run types its field
+// texts into an in-memory form, presses the command through the command table
+// and prints the result field's final text. The runs come from the arguments,
+// a group of fields each, or from the lines of standard input.
 #pragma once
 
+#include <istream>
 #include <ostream>
+#include <span>
 #include <string>
-#include <vector>
 
-// args excludes the program name. Returns the exit status: 0 for an answer,
-// 1 when the input was refused (the answer field is printed all the same),
-// 2 for a usage error.
-int RunNumbrelCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// args excludes the program name; input is standard input, or nullptr when it
+// is a terminal (and so never read). Returns the exit status: 0 when every run
+// answered, 1 when one was refused (its answer is printed all the same), 2
+// when one was invalid or the command line is wrong. Stops early once out
+// fails; a read of input that fails leaves as the stream's exception.
+int RunNumbrelCli(std::span<const std::string> args, std::istream* input, std::ostream& out,
+                  std::ostream& err);

@@ -1,33 +1,37 @@
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <sstream>
+#include <ios>
+#include <iostream>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/cli/cli.h"
-
-namespace {
-
-// Whole or not at all: a failed write is the caller's to report.
-bool WriteAll(std::FILE* stream, const std::string& text) {
-  return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
-         std::fflush(stream) == 0;
-}
-
-}  // namespace
+#include "app/cli/output_buffer.h"
 
 int main(int argc, char** argv) {
+  // Standard input read through the C++ stream's own buffer, not C's: lines
+  // come in blocks, and it tells whether a read would wait.
+  std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv + 1, argv + argc);
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunNumbrelCli(args, out, err);
-  if (!WriteAll(stdout, out.str())) {
-    // A reader that closed the pipe has what it wanted.
-    if (errno == EPIPE) return status;
-    std::fprintf(stderr, "numbrel-cli: cannot write the output: %s\n", std::strerror(errno));
+  OutputBuffer buffer(STDOUT_FILENO);
+  std::ostream out(&buffer);
+  std::istream* input = isatty(STDIN_FILENO) != 0 ? nullptr : &std::cin;
+  int status = 0;
+  try {
+    status = RunNumbrelCli(args, input, out, std::cerr);
+  } catch (const std::ios_base::failure& failure) {
+    // How the stream's buffer reports a read that failed, which must not pass
+    // for the end of the input.
+    out.flush();
+    std::cerr << "numbrel-cli: cannot read standard input: " << failure.code().message() << "\n";
     return 3;
   }
-  WriteAll(stderr, err.str());
-  return status;
+  out.flush();
+  // A reader that closed the pipe has what it wanted.
+  if (buffer.Error() == 0 || buffer.Error() == EPIPE) return status;
+  std::cerr << "numbrel-cli: cannot write the output: " << std::strerror(buffer.Error()) << "\n";
+  return 3;
 }
