@@ -10,6 +10,7 @@
 #   wine_scripts_test.sh REPOSITORY
 set -uo pipefail
 repo=$(cd "$1" && pwd)
+unset LANG LANGUAGE "${!LC_@}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
@@ -23,14 +24,18 @@ mkdir -p "$work/repo"
 cp -r "$repo/scripts" "$work/repo/"
 
 # Every stand-in writes one line for its call: its folder and name, the Wine
-# settings it was given (a display only if one leaked through) and its
-# arguments, quoted where they hold a space or are empty.
+# settings it was given (a display, or a locale other than C, only if one
+# leaked through) and its arguments, quoted where they hold a space or are
+# empty.
 export STANDIN_LOG=$work/calls STANDIN_ROOT=$work
 cat >"$work/record.sh" <<'EOF'
 {
   printf '%s' "${0#"$STANDIN_ROOT"/}${WINEARCH+ WINEARCH=$WINEARCH}"
   printf '%s' "${WINEPREFIX+ WINEPREFIX=${WINEPREFIX#"$STANDIN_ROOT"/repo/}}"
-  printf '%s:' "${DISPLAY+ DISPLAY=$DISPLAY}${WAYLAND_DISPLAY+ WAYLAND_DISPLAY=$WAYLAND_DISPLAY}"
+  printf '%s' "${DISPLAY+ DISPLAY=$DISPLAY}${WAYLAND_DISPLAY+ WAYLAND_DISPLAY=$WAYLAND_DISPLAY}"
+  locale=${LC_ALL:-${LC_CTYPE:-${LANG:-C}}}
+  [ "$locale" = C ] || printf ' locale=%s' "$locale"
+  printf ':'
   for a in "$@"; do case $a in *' '* | '') printf " '%s'" "$a" ;; *) printf ' %s' "$a" ;; esac; done
   echo
 } >>"$STANDIN_LOG"
@@ -55,14 +60,15 @@ export FUNCNEST=20
 calls() { cat "$STANDIN_LOG" 2>/dev/null; rm -f "$STANDIN_LOG"; }
 
 # check_machine NAME KIND NUMBREL_WINDOWS_ARCH LINE PRESET
-# A machine of KIND (runs-32-bit or no-32-bit): windows-arch.sh prints LINE,
-# and PRESET alone registers the Wine suites, whose scripts then call the
-# loader of its program's kind.
+# A machine of KIND (runs-32-bit, no-32-bit, or no-32-bit-loader where Wine's
+# 32-bit package is not installed): windows-arch.sh prints LINE, and PRESET
+# alone registers the Wine suites, whose scripts then call the loader of its
+# program's kind.
 check_machine() {
   local name=$1 kind=$2 ask=$3 line=$4 preset=$5
   rm -rf "$work/loaders" "$work/repo/build"
   mkdir -p "$work/loaders"
-  cp "$work/$kind/wine" "$work/loaders/wine"
+  [ ! -e "$work/$kind/wine" ] || cp "$work/$kind/wine" "$work/loaders/wine"
   stand_in "$work/loaders/wine64" "$answers"
   stand_in "$work/loaders/wineserver" ''
   export NUMBREL_WINE_LOADERS=$work/loaders NUMBREL_WINDOWS_ARCH=$ask
@@ -70,7 +76,7 @@ check_machine() {
   expect "$name: the line windows-arch.sh prints" "$line" \
     "$(env -u WINEARCH -u WINEPREFIX bash "$work/repo/scripts/windows-arch.sh" 2>&1)"
   local probe="loaders/wine: --version"
-  [ -z "$ask" ] || probe=""
+  [ -z "$ask" ] && [ -e "$work/loaders/wine" ] || probe=""
   expect "$name: what windows-arch.sh asks of Wine" "$probe" "$(calls)"
 
   local decided=""
@@ -88,15 +94,16 @@ check_machine() {
   calls >/dev/null
 
   # The scripts as the suites' tests run them: with the Wine platform of the
-  # preset that registers them, and here a display and a prefix of the
-  # caller's own, neither of which Wine may see.
+  # preset that registers them, and here a display, a prefix and a locale of
+  # the caller's own, none of which Wine may see.
   local arch
   arch=$(sed -n 's/^[a-z0-9]*: Wine suites ON, in //p' <<<"$configured")
   local loader=wine64
   [ "$arch" != win32 ] || loader=wine
   local scripts=$work/repo/scripts
   (
-    export NUMBREL_WINEARCH=$arch DISPLAY=:7 WAYLAND_DISPLAY=wayland-7 WINEPREFIX=$work/users-own
+    export NUMBREL_WINEARCH=$arch DISPLAY=:7 WAYLAND_DISPLAY=wayland-7 WINEPREFIX=$work/users-own \
+      LANG=C.UTF-8
     bash "$scripts/wine-run.sh" Z:/tests.exe --gtest_brief=1 || echo "wine-run.sh failed: $?"
     bash "$scripts/wine-prefix.sh" || echo "wine-prefix.sh failed: $?"
     bash "$scripts/wine-bookman.sh" 144 Z:/tests.exe '--gtest_filter=*Dpi*' ||
@@ -130,6 +137,9 @@ runs64="x86_64: the Wine tests run the 64-bit program (windows64 preset) under w
 check_machine ThirtyTwoBitMachine runs-32-bit "" "$runs32" windows
 check_machine SixtyFourBitOnlyMachine no-32-bit "" \
   "$runs64 this machine runs no 32-bit x86 code ($loader32 --version: Exec format error)" windows64
+check_machine WineWithoutItsThirtyTwoBitLoader no-32-bit-loader "" \
+  "$runs64 this machine runs no 32-bit x86 code ($loader32 --version: No such file or directory)" \
+  windows64
 for kind in runs-32-bit no-32-bit; do
   check_machine "$kind machine asked for x86_64" $kind x86_64 \
     "$runs64 NUMBREL_WINDOWS_ARCH=x86_64 asks for it" windows64
