@@ -23,27 +23,20 @@ void PrintTo(const Wrapping& c, std::ostream* out) { *out << c.name; }
 
 class TextWrapping : public testing::TestWithParam<Wrapping> {};
 
-WrappedText Wrap(const Wrapping& c) {
-  return WrapText(c.text, c.width,
-                  [&c](std::wstring_view line) { return std::min(line.size(), c.width); });
-}
-
-TEST_P(TextWrapping, BreaksTheLinesThatDoNotFitWithSoftBreaks) {
-  const WrappedText wrapped = Wrap(GetParam());
-  EXPECT_EQ(wrapped.shown, GetParam().shown);
-  EXPECT_EQ(wrapped.breaks, GetParam().breaks);
-}
-
 // Every exact index comes back from the shown text, and each character of a
 // soft break reads as the index the break stands at.
-TEST_P(TextWrapping, MapsIndexesBothWays) {
-  const std::vector<std::size_t> breaks = Wrap(GetParam()).breaks;
-  for (std::size_t exact = 0; exact <= GetParam().text.size(); ++exact) {
-    EXPECT_EQ(ExactIndex(breaks, ShownIndex(breaks, exact)), exact);
+TEST_P(TextWrapping, BreaksTheLinesThatDoNotFitAndMapsIndexesBothWays) {
+  const Wrapping& c = GetParam();
+  const WrappedText wrapped = WrapText(
+      c.text, c.width, [&c](std::wstring_view line) { return std::min(line.size(), c.width); });
+  EXPECT_EQ(wrapped.shown, c.shown);
+  EXPECT_EQ(wrapped.breaks, c.breaks);
+  for (std::size_t exact = 0; exact <= c.text.size(); ++exact) {
+    EXPECT_EQ(ExactIndex(c.breaks, ShownIndex(c.breaks, exact)), exact);
   }
-  for (const std::size_t at : breaks) {
+  for (const std::size_t at : c.breaks) {
     for (std::size_t back = 1; back <= kSoftBreak.size(); ++back) {
-      EXPECT_EQ(ExactIndex(breaks, ShownIndex(breaks, at) - back), at) << "break at " << at;
+      EXPECT_EQ(ExactIndex(c.breaks, ShownIndex(c.breaks, at) - back), at) << "break at " << at;
     }
   }
 }
