@@ -12,10 +12,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/numbrel-windows.png}
 
+source scripts/wine-loaders.sh
 arch=$(bash scripts/windows-arch.sh)
 case "$arch" in
-  i686*) preset=windows WINEARCH=win32 wine=wine ;;
-  *) preset=windows64 WINEARCH=win64 wine=/usr/lib/wine/wine64 ;;
+  i686*) preset=windows WINEARCH=win32 wine=$numbrel_wine32 ;;
+  *) preset=windows64 WINEARCH=win64 wine=$numbrel_wine64 ;;
 esac
 cmake --preset $preset >/dev/null
 cmake --build --preset $preset --target EzosNumbrel
@@ -24,8 +25,8 @@ program=$PWD/build/$preset/app/win32/EzosNumbrel.exe
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEARCH WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C
 cleanup() {
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
+  "$numbrel_wineserver" -k 2>/dev/null || true
+  "$numbrel_wineserver" -w 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT

@@ -6,7 +6,7 @@
 # NUMBREL_WINDOWS_ARCH=x86_64 asks for it.
 #   scripts/windows-arch.sh
 set -euo pipefail
-loader32=/usr/lib/wine/wine
+source "$(dirname "$0")/wine-loaders.sh"
 case "${NUMBREL_WINDOWS_ARCH:-}" in
   x86_64)
     echo "x86_64: the Wine tests run the 64-bit program (windows64 preset) under wine64:" \
@@ -15,10 +15,10 @@ case "${NUMBREL_WINDOWS_ARCH:-}" in
   ""|i686) ;;
   *) echo "NUMBREL_WINDOWS_ARCH is x86_64 or unset, not '$NUMBREL_WINDOWS_ARCH'" >&2; exit 2 ;;
 esac
-if probe=$("$loader32" --version 2>&1); then
+if probe=$("$numbrel_wine32" --version 2>&1); then
   echo "i686: the Wine tests run the 32-bit program (windows preset):" \
-       "this machine runs 32-bit x86 code ($loader32 --version: $probe)"
+       "this machine runs 32-bit x86 code ($numbrel_wine32 --version: $probe)"
 else
   echo "x86_64: the Wine tests run the 64-bit program (windows64 preset) under wine64:" \
-       "this machine runs no 32-bit x86 code ($loader32 --version: ${probe##*: })"
+       "this machine runs no 32-bit x86 code ($numbrel_wine32 --version: ${probe##*: })"
 fi

@@ -3,15 +3,18 @@
 # 64-bit prefix, which needs no 32-bit x86 code; win32 (the default) the
 # 32-bit ones. The prefix is the tests' own (NUMBREL_WINEPREFIX, by default
 # under build/windows or build/windows64), never the one WINEPREFIX may name
-# in the caller's shell. Calls to wine here go to the loader of that arch.
+# in the caller's shell. Calls to wine here go to the loader of that arch,
+# and to wineserver to Wine's server, as scripts/wine-loaders.sh finds them.
 numbrel_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$numbrel_repo/scripts/wine-loaders.sh"
 case "${NUMBREL_WINEARCH:-win32}" in
-  win32) export WINEARCH=win32; numbrel_wine=wine; numbrel_build=windows ;;
-  win64) export WINEARCH=win64; numbrel_wine=/usr/lib/wine/wine64; numbrel_build=windows64 ;;
+  win32) export WINEARCH=win32; numbrel_wine=$numbrel_wine32; numbrel_build=windows ;;
+  win64) export WINEARCH=win64; numbrel_wine=$numbrel_wine64; numbrel_build=windows64 ;;
   *) echo "NUMBREL_WINEARCH is win32 or win64, not '$NUMBREL_WINEARCH'" >&2; exit 2 ;;
 esac
 export WINEPREFIX=${NUMBREL_WINEPREFIX:-$numbrel_repo/build/$numbrel_build/wine-prefix}
 wine() { command "$numbrel_wine" "$@"; }
+wineserver() { command "$numbrel_wineserver" "$@"; }
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine's ANSI code page follows the locale: C gives Windows-1252.

@@ -49,25 +49,27 @@ Index ShownOrAsIs(const ResultText& result, Index exact) {
   return static_cast<Index>(Shown(result, static_cast<std::size_t>(exact)));
 }
 
-// Gives the control the text laid out at its width. With some fonts (bold
-// ones, URW Bookman at 22 pixels) Wine's control measures a line a few pixels
-// wider than the text extent does and breaks it once more, leaving a
-// character or two on a line of their own: then the lines are laid out a
-// little narrower, by an eighth of the width at most.
+// How much narrower each try lays the lines out than the last: a sixty-fourth
+// of the width, and a pixel for the narrowest fields; nine tries at most.
+LONG NarrowingStep(LONG width) { return width / 64 + 1; }
+
+// Gives the control the text laid out at its width, or narrower
+// (MostNarrowing) where the control would break a line once more.
 void Show(HWND field, ResultText& result, std::wstring exact) {
   RECT format{};
   DefSubclassProc(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
   const LONG width = format.right - format.left;
   const auto ownLines = std::count(exact.begin(), exact.end(), L'\n') + 1;
   result.exact = std::move(exact);
-  for (LONG narrower = 0;; narrower += width / 64 + 1) {
+  const LONG most = MostNarrowing(width);
+  for (LONG narrower = 0;; narrower = std::min(narrower + NarrowingStep(width), most)) {
     WrappedText wrapped;
     if (width - narrower > 0) wrapped = LayOut(field, result.exact, width - narrower);
     if (wrapped.breaks.empty()) wrapped.shown = result.exact;
     result.breaks = std::move(wrapped.breaks);
     DefSubclassProc(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wrapped.shown.c_str()));
     const auto lines = static_cast<std::ptrdiff_t>(result.breaks.size()) + ownLines;
-    if (narrower >= width / 8 || DefSubclassProc(field, EM_GETLINECOUNT, 0, 0) <= lines) {
+    if (narrower >= most || DefSubclassProc(field, EM_GETLINECOUNT, 0, 0) <= lines) {
       return;
     }
   }

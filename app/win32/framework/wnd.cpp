@@ -10,6 +10,16 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
+std::wstring WindowClass(HWND window) {
+  // "Static" or "Button", the end of the name, and one more to tell a longer
+  // name apart.
+  constexpr int kRoom = 8;
+  std::wstring name(kRoom, L'\0');
+  const int length = GetClassNameW(window, name.data(), kRoom);
+  name.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+  return name;
+}
+
 std::string CWnd::FieldText(ControlId id) const {
   const HWND field = GetDlgItem(m_hWnd, id);
   if (field == nullptr) return {};

@@ -12,6 +12,9 @@
 
 // A window's whole text, as the wide API gives it.
 std::wstring WindowText(HWND window);
+// The start of a window's class name: enough to tell the controls' classes
+// ("Static", "Edit", "Button") from one another and from any longer name.
+std::wstring WindowClass(HWND window);
 
 class CWnd : public Form {
  public:
