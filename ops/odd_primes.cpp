@@ -17,14 +17,18 @@ void MakeOddPrimes(OddPrimeTable& primes) {
 
 namespace {
 
-// Made in place in static storage (the table is too large for a stack frame),
-// while the program starts: nothing factorizes before main.
+// Filled in place: the table is too large for a stack frame.
 struct MadeOddPrimes {
   OddPrimeTable table;
   MadeOddPrimes() : table() { MakeOddPrimes(table); }
 };
-alignas(kOddPrimeAlignment) const MadeOddPrimes kMade;
 
 }  // namespace
 
-const OddPrimeTable& OddPrimes() { return kMade.table; }
+const OddPrimeTable& OddPrimes() {
+  // Made on first use rather than as a namespace-scope object: a program that
+  // factorizes from a static initializer of its own may run it before this
+  // file's, and would find the table still zeros.
+  alignas(kOddPrimeAlignment) static const MadeOddPrimes kMade;
+  return kMade.table;
+}

@@ -1,5 +1,5 @@
 // The odd primes below 2^16, each with what a divisibility test by it needs,
-// made by a sieve as the program starts rather than shipped in it.
+// made by a sieve on first use rather than shipped in the program.
 #pragma once
 
 #include <array>
@@ -35,5 +35,6 @@ void MakeOddPrimes(OddPrimeTable& primes);
 // its entries as whole aligned vectors.
 inline constexpr std::size_t kOddPrimeAlignment = 64;
 
-// The table, made once as the program starts, before any use.
+// The table, made once, by the first call, whenever that comes: from main or
+// from any static initializer.
 const OddPrimeTable& OddPrimes();
