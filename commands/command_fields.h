@@ -1,7 +1,8 @@
 // The input fields of the commands: for each, the name scripts give it, what
 // it holds in plain words, and, for a number, the reading of its text and the
-// numbers the command takes from it. The handlers read their fields by these,
-// and the help, the refusals, the fuzzer and the benchmarks take them here.
+// numbers the command takes from it. The command table lists them; the
+// handlers read their fields through its entries, and the help, the fuzzer and
+// the benchmarks take the fields' names and ranges there.
 #pragma once
 
 #include <cstdint>
@@ -13,10 +14,10 @@
 #include "form/form.h"
 #include "ops/bits.h"
 
-// A number field: its text is read by reading; a number the reading cannot
-// hold, or one outside lowest to highest, or 0 where zero is refused, is
-// refused by the command.
-struct FieldNumbers {
+// The numbers a command takes from a number field: its text is read by
+// reading; a number the reading cannot hold, or one outside lowest to highest,
+// or 0 where zero is refused, is refused by the command.
+struct TakenNumbers {
   Reading reading;
   int64_t lowest = RangeOf(reading).lowest;
   int64_t highest = RangeOf(reading).highest;
@@ -32,7 +33,7 @@ struct CommandField {
   ControlId id;
   const char* name;                     // for scripts: "FIRST"
   const char* holds;                    // what the field holds, in plain words, before its range
-  std::optional<FieldNumbers> numbers;  // none: the text is not read as a number
+  std::optional<TakenNumbers> numbers;  // none: the text is not read as a number
 };
 
 // "a whole number from -2,147,483,647 to 2,147,483,647, not 0": what the field
@@ -44,15 +45,15 @@ inline constexpr CommandField kBinary[] = {
     {IDC_BINARY, "TEXT", "binary digits; the last 32 count, and a character other than 1 weighs 0",
      std::nullopt}};
 inline constexpr CommandField kDivision[] = {
-    {IDC_FIRST_NUMBER, "FIRST", "a whole number", FieldNumbers{Reading::Unsigned}},
-    {IDC_SECOND_NUMBER, "SECOND", "a whole number", FieldNumbers{Reading::Unsigned, 1}}};
-inline constexpr FieldNumbers kNonZeroSigned{Reading::Signed, RangeOf(Reading::Signed).lowest,
+    {IDC_FIRST_NUMBER, "FIRST", "a whole number", TakenNumbers{Reading::Unsigned}},
+    {IDC_SECOND_NUMBER, "SECOND", "a whole number", TakenNumbers{Reading::Unsigned, 1}}};
+inline constexpr TakenNumbers kNonZeroSigned{Reading::Signed, RangeOf(Reading::Signed).lowest,
                                              RangeOf(Reading::Signed).highest, false};
 inline constexpr CommandField kPair[] = {
     {IDC_FIRST_NUMBER, "FIRST", "a whole number", kNonZeroSigned},
     {IDC_SECOND_NUMBER, "SECOND", "a whole number", kNonZeroSigned}};
 inline constexpr CommandField kFactorized[] = {
-    {IDC_SINGLE_NUMBER, "NUMBER", "a whole number", FieldNumbers{Reading::Signed}}};
+    {IDC_SINGLE_NUMBER, "NUMBER", "a whole number", TakenNumbers{Reading::Signed}}};
 inline constexpr CommandField kBits[] = {{IDC_SINGLE_NUMBER, "NUMBER", "a whole number of bits",
-                                          FieldNumbers{Reading::Signed, 0, kMostBits}}};
+                                          TakenNumbers{Reading::Signed, 0, kMostBits}}};
 }  // namespace command_fields
