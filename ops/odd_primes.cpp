@@ -1,15 +1,16 @@
 #include "ops/odd_primes.h"
 
 #include <bitset>
+#include <cstdint>
 
 void MakeOddPrimes(OddPrimeTable& primes) {
   // Bit i stands for the odd number 2i + 1; only odd multiples are crossed out.
-  std::bitset<32768> composite;
+  std::bitset<kOddPrimesBelow / 2> composite;
   std::size_t count = 0;
-  for (uint32_t p = 3; p < 65536; p += 2) {
+  for (uint32_t p = 3; p < kOddPrimesBelow; p += 2) {
     if (composite[p / 2]) continue;
-    primes[count++] = {p, InverseModulo2To32(p), 0xFFFFFFFFu / p, p * p};
-    for (uint32_t multiple = p * p; multiple < 65536; multiple += 2 * p) {
+    primes[count++] = {p, InverseModulo2To32(p), UINT32_MAX / p, p * p};
+    for (uint32_t multiple = p * p; multiple < kOddPrimesBelow; multiple += 2 * p) {
       composite[multiple / 2] = true;
     }
   }

@@ -16,8 +16,10 @@ struct OddPrime {
   uint32_t square;
 };
 
-// Every odd prime below 2^16. A composite number below 2^32 has a prime factor
-// below 2^16, so trial division by these always completes a factorization.
+// Every odd prime below 2^16, the square root of 2^32. A composite number
+// below 2^32 has a prime factor below that, so trial division by these always
+// completes a factorization.
+inline constexpr uint32_t kOddPrimesBelow = 1u << 16;
 inline constexpr std::size_t kOddPrimeCount = 6541;
 using OddPrimeTable = std::array<OddPrime, kOddPrimeCount>;
 
