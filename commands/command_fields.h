@@ -5,6 +5,7 @@
 // the benchmarks take the fields' names and ranges there.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -30,9 +31,9 @@ struct TakenNumbers {
 
 // One input field of a command, in the order a script gives them.
 struct CommandField {
-  ControlId id;
-  const char* name;                     // for scripts: "FIRST"
-  const char* holds;                    // what the field holds, in plain words, before its range
+  ControlId id = 0;
+  const char* name = nullptr;           // for scripts: "FIRST"
+  const char* holds = nullptr;          // what the field holds, in plain words, before its range
   std::optional<TakenNumbers> numbers;  // none: the text is not read as a number
 };
 
@@ -41,19 +42,21 @@ struct CommandField {
 std::string FieldMeaning(const CommandField& field);
 
 namespace command_fields {
-inline constexpr CommandField kBinary[] = {
-    {IDC_BINARY, "TEXT", "binary digits; the last 32 count, and a character other than 1 weighs 0",
-     std::nullopt}};
-inline constexpr CommandField kDivision[] = {
-    {IDC_FIRST_NUMBER, "FIRST", "a whole number", TakenNumbers{Reading::Unsigned}},
-    {IDC_SECOND_NUMBER, "SECOND", "a whole number", TakenNumbers{Reading::Unsigned, 1}}};
+inline constexpr std::array kBinary{CommandField{
+    IDC_BINARY, "TEXT", "binary digits; the last 32 count, and a character other than 1 weighs 0",
+    std::nullopt}};
+inline constexpr std::array kDivision{
+    CommandField{IDC_FIRST_NUMBER, "FIRST", "a whole number", TakenNumbers{Reading::Unsigned}},
+    CommandField{IDC_SECOND_NUMBER, "SECOND", "a whole number",
+                 TakenNumbers{Reading::Unsigned, 1}}};
 inline constexpr TakenNumbers kNonZeroSigned{Reading::Signed, RangeOf(Reading::Signed).lowest,
                                              RangeOf(Reading::Signed).highest, false};
-inline constexpr CommandField kPair[] = {
-    {IDC_FIRST_NUMBER, "FIRST", "a whole number", kNonZeroSigned},
-    {IDC_SECOND_NUMBER, "SECOND", "a whole number", kNonZeroSigned}};
-inline constexpr CommandField kFactorized[] = {
-    {IDC_SINGLE_NUMBER, "NUMBER", "a whole number", TakenNumbers{Reading::Signed}}};
-inline constexpr CommandField kBits[] = {{IDC_SINGLE_NUMBER, "NUMBER", "a whole number of bits",
-                                          TakenNumbers{Reading::Signed, 0, kMostBits}}};
+inline constexpr std::array kPair{
+    CommandField{IDC_FIRST_NUMBER, "FIRST", "a whole number", kNonZeroSigned},
+    CommandField{IDC_SECOND_NUMBER, "SECOND", "a whole number", kNonZeroSigned}};
+inline constexpr std::array kFactorized{
+    CommandField{IDC_SINGLE_NUMBER, "NUMBER", "a whole number", TakenNumbers{Reading::Signed}}};
+inline constexpr std::array kBits{CommandField{IDC_SINGLE_NUMBER, "NUMBER",
+                                               "a whole number of bits",
+                                               TakenNumbers{Reading::Signed, 0, kMostBits}}};
 }  // namespace command_fields
