@@ -9,7 +9,7 @@ set -euo pipefail
 what=${1:-all}
 
 core=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-      libgmp-dev clang libclang-rt-14-dev help2man man-db dpkg-dev clang-format)
+      libgmp-dev clang libclang-rt-14-dev help2man man-db dpkg-dev clang-format clang-tidy)
 qt=(qt6-base-dev fonts-urw-base35 xvfb xauth x11-utils xdotool imagemagick)
 # The Debian package and its checks: icons drawn from the SVG, the validators,
 # and a clock moved for one program, to pack again at another time.
