@@ -8,4 +8,3 @@
 // The same text as DivideWithRepeat for a divisor of 1 or more; a divisor of 0
 // is outside its domain.
 std::string DivideLiterally(uint32_t dividend, uint32_t divisor);
-
