@@ -9,11 +9,12 @@
 #   make run-web  serve that site on http://127.0.0.1:$(PORT)/ (PORT=8080 unless given)
 #   make package  the Debian package and the two Windows zips, with SHA256SUMS, into build/package/
 #   make format   format every C++ file by .clang-format
+#   make lint     clang-tidy over the core, numbrel-cli and the Qt shell (make test runs it too)
 
 PRESETS := default sanitize fuzz windows windows64 web
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench fuzz windows web run-web package format deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
+.PHONY: run test bench fuzz windows web run-web package format lint deps clean $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS))
 
 deps:
 	@bash scripts/install-deps.sh
@@ -71,6 +72,11 @@ package: build-default build-windows build-windows64
 
 format: deps
 	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format -i
+
+# The lint is a test a file in the default preset (cmake/lint.cmake): this runs only those.
+lint: deps
+	cmake --preset default >/dev/null
+	ctest --preset default -L lint -j $(JOBS)
 
 clean:
 	rm -rf build

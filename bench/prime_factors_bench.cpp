@@ -36,8 +36,8 @@ auto OverRandomValues(Factor factor) {
 // The literal way to the same table: each odd number tested by trial division.
 std::size_t FindOddPrimesLiterally(OddPrimeTable& primes) {
   std::size_t count = 0;
-  for (uint32_t m = 3; m < 65536; m += 2) {
-    if (reference::IsPrime(m)) primes[count++] = {m, InverseModulo2To32(m), 0xFFFFFFFFu / m, m * m};
+  for (uint32_t m = 3; m < kOddPrimesBelow; m += 2) {
+    if (reference::IsPrime(m)) primes[count++] = {m, InverseModulo2To32(m), UINT32_MAX / m, m * m};
   }
   return count;
 }

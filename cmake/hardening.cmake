@@ -3,22 +3,13 @@
 # functions, stack protector, format checks, full RELRO with immediate binding),
 # and position-independent executables. Sanitized and fuzzing builds, which
 # bring their own instrumentation, and the cross builds are left as they are.
-# numbrel_strip_comment(TARGET) drops the compilers' identification notes,
-# of no use in an installed program, from a hardened program.
-function(numbrel_strip_comment target)
-  if(NUMBREL_HARDENED)
-    add_custom_command(TARGET ${target} POST_BUILD
-      COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment $<TARGET_FILE:${target}>
-      VERBATIM)
-  endif()
-endfunction()
-
+# Every target of ours links numbrel_hardening, as it links numbrel_warnings;
+# where the build is left as it is, the target carries nothing.
+add_library(numbrel_hardening INTERFACE)
 if(NOT CMAKE_BUILD_TYPE STREQUAL "Release" OR WIN32 OR EMSCRIPTEN OR NUMBREL_SANITIZE
    OR NUMBREL_FUZZ)
-  set(NUMBREL_HARDENED OFF)
   return()
 endif()
-set(NUMBREL_HARDENED ON)
 
 find_program(NUMBREL_DPKG_BUILDFLAGS dpkg-buildflags REQUIRED)
 function(numbrel_buildflags variable out)
@@ -36,10 +27,9 @@ endfunction()
 numbrel_buildflags(CPPFLAGS cppflags)
 numbrel_buildflags(CXXFLAGS cxxflags)
 numbrel_buildflags(LDFLAGS ldflags)
-add_compile_options(${cppflags} ${cxxflags})
-add_link_options(${ldflags})
+target_compile_options(numbrel_hardening INTERFACE ${cppflags} ${cxxflags})
+target_link_options(numbrel_hardening INTERFACE ${ldflags})
 
 include(CheckPIESupported)
 check_pie_supported(LANGUAGES CXX)
-set(CMAKE_POSITION_INDEPENDENT_CODE ON)
-
+set_target_properties(numbrel_hardening PROPERTIES INTERFACE_POSITION_INDEPENDENT_CODE ON)

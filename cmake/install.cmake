@@ -40,6 +40,15 @@ set(numbrel_data ${numbrel_generated}/changelog.gz)
 install(FILES ${numbrel_generated}/copyright ${numbrel_generated}/changelog.gz
         DESTINATION ${numbrel_doc_dir})
 
+# A program installed without the compilers' identification notes (the
+# .comment section), of no use in an installed program.
+function(numbrel_install_program target)
+  install(TARGETS ${target})
+  set(installed "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:${target}>")
+  install(CODE "execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment \"${installed}\"
+                                COMMAND_ERROR_IS_FATAL ANY)")
+endfunction()
+
 # A man page made from a program's --help and --version, with the sections
 # --help does not hold from res/PROGRAM.h2m.
 function(numbrel_man_page program name)
@@ -57,7 +66,7 @@ function(numbrel_man_page program name)
 endfunction()
 
 if(TARGET numbrel-cli)
-  install(TARGETS numbrel-cli)
+  numbrel_install_program(numbrel-cli)
   numbrel_man_page(numbrel-cli "exact answers for whole numbers on a terminal")
 
   # The shell completions, written from the command table and the options by
@@ -81,7 +90,7 @@ if(TARGET numbrel-cli)
 endif()
 
 if(TARGET numbrel)
-  install(TARGETS numbrel)
+  numbrel_install_program(numbrel)
   numbrel_man_page(numbrel "exact answers for whole numbers in a desktop window")
   configure_file(${PROJECT_SOURCE_DIR}/res/numbrel.desktop.in
                  ${numbrel_generated}/${NUMBREL_APP_ID}.desktop @ONLY)

@@ -1,9 +1,11 @@
 // The input fields of the commands: for each, the name scripts give it, what
 // it holds in plain words, and, for a number, the reading of its text and the
-// numbers the command takes from it. The handlers read their fields by these,
-// and the help, the refusals, the fuzzer and the benchmarks take them here.
+// numbers the command takes from it. The command table lists them; the
+// handlers read their fields through its entries, and the help, the fuzzer and
+// the benchmarks take the fields' names and ranges there.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,10 +15,10 @@
 #include "form/form.h"
 #include "ops/bits.h"
 
-// A number field: its text is read by reading; a number the reading cannot
-// hold, or one outside lowest to highest, or 0 where zero is refused, is
-// refused by the command.
-struct FieldNumbers {
+// The numbers a command takes from a number field: its text is read by
+// reading; a number the reading cannot hold, or one outside lowest to highest,
+// or 0 where zero is refused, is refused by the command.
+struct TakenNumbers {
   Reading reading;
   int64_t lowest = RangeOf(reading).lowest;
   int64_t highest = RangeOf(reading).highest;
@@ -29,10 +31,10 @@ struct FieldNumbers {
 
 // One input field of a command, in the order a script gives them.
 struct CommandField {
-  ControlId id;
-  const char* name;                     // for scripts: "FIRST"
-  const char* holds;                    // what the field holds, in plain words, before its range
-  std::optional<FieldNumbers> numbers;  // none: the text is not read as a number
+  ControlId id = 0;
+  const char* name = nullptr;           // for scripts: "FIRST"
+  const char* holds = nullptr;          // what the field holds, in plain words, before its range
+  std::optional<TakenNumbers> numbers;  // none: the text is not read as a number
 };
 
 // "a whole number from -2,147,483,647 to 2,147,483,647, not 0": what the field
@@ -40,19 +42,21 @@ struct CommandField {
 std::string FieldMeaning(const CommandField& field);
 
 namespace command_fields {
-inline constexpr CommandField kBinary[] = {
-    {IDC_BINARY, "TEXT", "binary digits; the last 32 count, and a character other than 1 weighs 0",
-     std::nullopt}};
-inline constexpr CommandField kDivision[] = {
-    {IDC_FIRST_NUMBER, "FIRST", "a whole number", FieldNumbers{Reading::Unsigned}},
-    {IDC_SECOND_NUMBER, "SECOND", "a whole number", FieldNumbers{Reading::Unsigned, 1}}};
-inline constexpr FieldNumbers kNonZeroSigned{Reading::Signed, RangeOf(Reading::Signed).lowest,
+inline constexpr std::array kBinary{CommandField{
+    IDC_BINARY, "TEXT", "binary digits; the last 32 count, and a character other than 1 weighs 0",
+    std::nullopt}};
+inline constexpr std::array kDivision{
+    CommandField{IDC_FIRST_NUMBER, "FIRST", "a whole number", TakenNumbers{Reading::Unsigned}},
+    CommandField{IDC_SECOND_NUMBER, "SECOND", "a whole number",
+                 TakenNumbers{Reading::Unsigned, 1}}};
+inline constexpr TakenNumbers kNonZeroSigned{Reading::Signed, RangeOf(Reading::Signed).lowest,
                                              RangeOf(Reading::Signed).highest, false};
-inline constexpr CommandField kPair[] = {
-    {IDC_FIRST_NUMBER, "FIRST", "a whole number", kNonZeroSigned},
-    {IDC_SECOND_NUMBER, "SECOND", "a whole number", kNonZeroSigned}};
-inline constexpr CommandField kFactorized[] = {
-    {IDC_SINGLE_NUMBER, "NUMBER", "a whole number", FieldNumbers{Reading::Signed}}};
-inline constexpr CommandField kBits[] = {{IDC_SINGLE_NUMBER, "NUMBER", "a whole number of bits",
-                                          FieldNumbers{Reading::Signed, 0, kMostBits}}};
+inline constexpr std::array kPair{
+    CommandField{IDC_FIRST_NUMBER, "FIRST", "a whole number", kNonZeroSigned},
+    CommandField{IDC_SECOND_NUMBER, "SECOND", "a whole number", kNonZeroSigned}};
+inline constexpr std::array kFactorized{
+    CommandField{IDC_SINGLE_NUMBER, "NUMBER", "a whole number", TakenNumbers{Reading::Signed}}};
+inline constexpr std::array kBits{CommandField{IDC_SINGLE_NUMBER, "NUMBER",
+                                               "a whole number of bits",
+                                               TakenNumbers{Reading::Signed, 0, kMostBits}}};
 }  // namespace command_fields

@@ -1,7 +1,7 @@
 #include "commands/command_table.h"
 
 Outcome RunCommand(CNumbersDlg& dialog, const Command& command) {
-  return (dialog.*command.handler)();
+  return (dialog.*command.handler)(command);
 }
 
 bool DispatchCommand(CNumbersDlg& dialog, ControlId source, Notification notification) {

@@ -1,8 +1,9 @@
 // The command table: every fact of a command written once. Which notification
 // runs which handler, the name scripts call it by, the fields it reads and the
-// field it writes. Every shell forwards its notifications here, and the
-// terminal program, the fuzzer and the benchmarks read their commands here and
-// learn from it whether a run answered or refused.
+// field it writes: a handler is given its entry and takes both from there.
+// Every shell forwards its notifications here, and the terminal program, the
+// fuzzer and the benchmarks read their commands here and learn from it whether
+// a run answered or refused.
 #pragma once
 
 #include <array>
@@ -23,7 +24,7 @@ struct Command {
   Notification notification;
   std::span<const CommandField> fields;
   ControlId output;  // the field the answer is written to; 0 when only a box is shown
-  Outcome (CNumbersDlg::*handler)();
+  Outcome (CNumbersDlg::*handler)(const Command& command);
 };
 
 inline constexpr std::array<Command, 7> kCommandTable{{

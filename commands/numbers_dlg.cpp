@@ -1,11 +1,11 @@
 #include "commands/numbers_dlg.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
-#include "commands/command_fields.h"
+#include "commands/command_table.h"
 #include "commands/refusals.h"
-#include "form/control_ids.h"
 #include "form/program.h"
 #include "ops/all_factors.h"
 #include "ops/binary.h"
@@ -16,69 +16,75 @@
 
 namespace {
 
-// A number field's text, fetched once, and what it reads as by the field's
-// reading: nothing when it holds a number the reading cannot, since the form's
-// rule would make that a 0 the user never typed.
-struct FieldNumber {
+// The Binary field is read through a buffer of this many characters, its end
+// mark included: a longer text is weighed by its first 99 characters, not by
+// its last 32.
+constexpr std::size_t kBinaryBuffer = 100;
+
+// What a number field holds: its text, fetched once, and the number that text
+// reads as by the field's reading; no number when the text holds one the
+// reading cannot, since the form's rule would make that a 0 the user never typed.
+struct FieldInput {
   std::string text;
   std::optional<int64_t> number;
 };
 
-FieldNumber ReadNumber(const Form& form, const CommandField& field) {
-  FieldNumber read{form.FieldText(field.id), std::nullopt};
+FieldInput ReadInput(const Form& form, const CommandField& field) {
+  FieldInput input{form.FieldText(field.id), std::nullopt};
   const Reading reading = field.numbers->reading;
-  if (!IsOutOfRange(read.text, reading)) read.number = ReadFieldValue(read.text, reading);
-  return read;
+  if (!IsOutOfRange(input.text, reading)) input.number = ReadFieldValue(input.text, reading);
+  return input;
 }
 
 Outcome OutcomeOf(bool answered) { return answered ? Outcome::Answered : Outcome::Refused; }
 
 // Prime Factors and All Factors: the number to factorize written about, or
 // its field's range refused.
-Outcome AnswerForNumber(Form& form, std::string (*write)(int32_t)) {
-  const CommandField& field = command_fields::kFactorized[0];
-  const std::optional<int64_t> number = ReadNumber(form, field).number;
+Outcome AnswerForNumber(Form& form, const Command& command, std::string (*write)(int32_t)) {
+  const CommandField& field = command.fields[0];
+  const std::optional<int64_t> number = ReadInput(form, field).number;
   if (!number) {
-    form.SetDlgItemText(IDC_RESULT, RefuseRange(field.numbers->reading));
+    form.SetDlgItemText(command.output, RefuseRange(field.numbers->reading));
     return Outcome::Refused;
   }
-  form.SetDlgItemText(IDC_RESULT, write(static_cast<int32_t>(*number)));
+  form.SetDlgItemText(command.output, write(static_cast<int32_t>(*number)));
   return OutcomeOf(field.numbers->Takes(*number));
 }
 
 }  // namespace
 
-Outcome CNumbersDlg::OnChangeBinary() {
-  // The field is read through a 100-character buffer: a longer text is weighed
-  // by its first 99 characters, not by its last 32.
-  form_.SetDlgItemInt(IDC_DECIMAL, ConvertBinaryText(form_.GetDlgItemText(IDC_BINARY, 100)));
+Outcome CNumbersDlg::OnChangeBinary(const Command& command) {
+  const std::string text = form_.GetDlgItemText(command.fields[0].id, kBinaryBuffer);
+  form_.SetDlgItemInt(command.output, ConvertBinaryText(text));
   return Outcome::Answered;
 }
 
-Outcome CNumbersDlg::OnDivide() {
-  const auto& [first, second] = command_fields::kDivision;
+Outcome CNumbersDlg::OnDivide(const Command& command) {
+  const CommandField& first = command.fields[0];
+  const CommandField& second = command.fields[1];
   form_.BeginWaitCursor();
-  const std::optional<int64_t> dividend = ReadNumber(form_, first).number;
-  const std::optional<int64_t> divisor = ReadNumber(form_, second).number;
+  const std::optional<int64_t> dividend = ReadInput(form_, first).number;
+  const std::optional<int64_t> divisor = ReadInput(form_, second).number;
   Outcome outcome = Outcome::Refused;
   if (dividend && divisor) {
     // A divisor of 0, below SECOND's range, is refused in the division's own words.
-    form_.SetDlgItemText(IDC_RESULT, DivideWithRepeat(static_cast<uint32_t>(*dividend),
-                                                      static_cast<uint32_t>(*divisor)));
+    form_.SetDlgItemText(command.output, DivideWithRepeat(static_cast<uint32_t>(*dividend),
+                                                          static_cast<uint32_t>(*divisor)));
     outcome = OutcomeOf(first.numbers->Takes(*dividend) && second.numbers->Takes(*divisor));
   } else {
-    form_.SetDlgItemText(IDC_RESULT,
+    form_.SetDlgItemText(command.output,
                          RefuseRange(dividend ? second.numbers->reading : first.numbers->reading));
   }
   form_.EndWaitCursor();
   return outcome;
 }
 
-Outcome CNumbersDlg::OnGcfLcm() {
-  const auto& [firstField, secondField] = command_fields::kPair;
-  form_.SetDlgItemText(IDC_RESULT, kGcfLcmBanner);
-  const std::optional<int64_t> first = ReadNumber(form_, firstField).number;
-  const std::optional<int64_t> second = ReadNumber(form_, secondField).number;
+Outcome CNumbersDlg::OnGcfLcm(const Command& command) {
+  const CommandField& firstField = command.fields[0];
+  const CommandField& secondField = command.fields[1];
+  form_.SetDlgItemText(command.output, kGcfLcmBanner);
+  const std::optional<int64_t> first = ReadInput(form_, firstField).number;
+  const std::optional<int64_t> second = ReadInput(form_, secondField).number;
   if (!first || !second) {
     form_.MessageBox(
         RefuseRangeInABox(first ? secondField.numbers->reading : firstField.numbers->reading),
@@ -89,29 +95,33 @@ Outcome CNumbersDlg::OnGcfLcm() {
     form_.MessageBox(kZeroInputMessage, std::nullopt);
     return Outcome::Refused;
   }
-  form_.SetDlgItemText(IDC_RESULT,
+  form_.SetDlgItemText(command.output,
                        WriteGcfLcm(static_cast<int32_t>(*first), static_cast<int32_t>(*second)));
   return Outcome::Answered;
 }
 
-Outcome CNumbersDlg::OnPrimeFactors() { return AnswerForNumber(form_, WritePrimeFactorization); }
+Outcome CNumbersDlg::OnPrimeFactors(const Command& command) {
+  return AnswerForNumber(form_, command, WritePrimeFactorization);
+}
 
-Outcome CNumbersDlg::OnAllFactors() { return AnswerForNumber(form_, WriteAllFactors); }
+Outcome CNumbersDlg::OnAllFactors(const Command& command) {
+  return AnswerForNumber(form_, command, WriteAllFactors);
+}
 
-Outcome CNumbersDlg::OnBits() {
-  const CommandField& field = command_fields::kBits[0];
-  const FieldNumber n = ReadNumber(form_, field);
+Outcome CNumbersDlg::OnBits(const Command& command) {
+  const CommandField& field = command.fields[0];
+  const FieldInput n = ReadInput(form_, field);
   if (!n.number) {
     // Too large even to read: refused as typed.
-    form_.SetDlgItemText(IDC_RESULT, RefuseBitCombinations(TypedNumber(n.text)));
+    form_.SetDlgItemText(command.output, RefuseBitCombinations(TypedNumber(n.text)));
     return Outcome::Refused;
   }
   // A number outside the field's range is refused by the operation in the same words.
-  form_.SetDlgItemText(IDC_RESULT, FindBitCombinations(static_cast<int32_t>(*n.number)));
+  form_.SetDlgItemText(command.output, FindBitCombinations(static_cast<int32_t>(*n.number)));
   return OutcomeOf(field.numbers->Takes(*n.number));
 }
 
-Outcome CNumbersDlg::OnAbout() {
+Outcome CNumbersDlg::OnAbout(const Command& /*command*/) {
   form_.MessageBox(kAboutText, kAboutCaption);
   return Outcome::Answered;
 }

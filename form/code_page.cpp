@@ -100,8 +100,9 @@ std::string Utf8ToCp1252(std::string_view text) {
     // Only the shortest form of a scalar value is well-formed: an overlong
     // form, a surrogate or a value past U+10FFFF would let bytes pass as a
     // character they only imitate, a zero byte among them.
-    constexpr char32_t kShortestFrom[] = {0, 0, 0x80, 0x800, 0x10000};
-    valid = valid && c >= kShortestFrom[length] && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
+    constexpr std::array<char32_t, 5> kShortestFrom{0, 0, 0x80, 0x800, 0x10000};
+    valid = valid && c >= kShortestFrom[static_cast<std::size_t>(length)] && c <= 0x10FFFF &&
+            !(c >= 0xD800 && c <= 0xDFFF);
     if (!valid) {
       out += '?';
       ++at;

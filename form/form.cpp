@@ -1,5 +1,6 @@
 #include "form/form.h"
 
+#include <array>
 #include <charconv>
 
 std::string Form::GetDlgItemText(ControlId id, std::size_t maxCount) const {
@@ -20,7 +21,7 @@ void Form::EndWaitCursor() {
 }
 
 void Form::SetDlgItemInt(ControlId id, uint32_t value) {
-  char digits[11];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  SetFieldText(id, std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  std::array<char, 10> digits{};  // "4294967295"
+  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+  SetFieldText(id, std::string_view(digits.data(), end));
 }

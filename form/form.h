@@ -38,6 +38,8 @@ class Form {
   Form() = default;
   Form(const Form&) = default;
   Form& operator=(const Form&) = default;
+  Form(Form&&) = default;
+  Form& operator=(Form&&) = default;
 
   // Shows the busy pointer in place of the normal one, or puts the normal one back.
   virtual void ShowBusyPointer(bool busy) = 0;

@@ -8,9 +8,10 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   std::string out;
   out.reserve(text.size());
   std::size_t at = 0;
-  for (std::size_t found; (found = text.find(from, at)) != std::string_view::npos;
-       at = found + from.size()) {
+  for (std::size_t found = text.find(from); found != std::string_view::npos;
+       found = text.find(from, at)) {
     out.append(text, at, found - at).append(to);
+    at = found + from.size();
   }
   return out.append(text, at, std::string_view::npos);
 }

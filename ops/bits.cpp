@@ -1,6 +1,7 @@
 #include "ops/bits.h"
 
 #include <array>
+#include <charconv>
 #include <cstring>
 #include <vector>
 
@@ -9,15 +10,17 @@
 
 namespace {
 
-constexpr char kIntroduction[] =
+constexpr std::string_view kIntroduction =
     "Ezo's Bit combination finder VBETA, 1999\r\n"
     "\r\nThis program calculates the number of combinations for a given number of binary digits."
     "\r\n";
 
-// ",000" to ",999": a full limb is three of them, since nine digits are three
-// whole groups and every limb below the top one starts a group.
-constexpr std::array<std::array<char, 4>, 1000> kCommaGroups = [] {
-  std::array<std::array<char, 4>, 1000> groups{};
+// A group of three digits with the comma before it, ",000" to ",999". A limb
+// below the top one is three whole groups, since every such limb starts one.
+constexpr std::size_t kGroupSize = 4;
+constexpr std::size_t kLimbTextSize = 3 * kGroupSize;
+constexpr std::array<std::array<char, kGroupSize>, 1000> kCommaGroups = [] {
+  std::array<std::array<char, kGroupSize>, 1000> groups{};
   for (int g = 0; g < 1000; ++g) {
     groups[static_cast<std::size_t>(g)] = {',', static_cast<char>('0' + g / 100),
                                            static_cast<char>('0' + g / 10 % 10),
@@ -26,40 +29,28 @@ constexpr std::array<std::array<char, 4>, 1000> kCommaGroups = [] {
   return groups;
 }();
 
-int CountDigits(uint32_t limb) {
-  int digits = 1;
-  for (uint32_t bound = 10; digits < kDigitsPerLimb && limb >= bound; bound *= 10) ++digits;
-  return digits;
-}
-
 // The limbs' decimal digits, most significant first, with "," between groups of
 // three counted from the units.
 void AppendGroupedDigits(std::string& text, const std::vector<uint32_t>& limbs) {
-  const uint32_t top = limbs.back();
-  const int topDigits = CountDigits(top);
+  std::array<char, kDigitsPerLimb> topDigits{};
+  const char* const topEnd =
+      std::to_chars(topDigits.data(), topDigits.data() + topDigits.size(), limbs.back()).ptr;
+  const auto topCount = static_cast<std::size_t>(topEnd - topDigits.data());
   const std::size_t lowerLimbs = limbs.size() - 1;
-  const std::size_t topLength = static_cast<std::size_t>(topDigits + (topDigits - 1) / 3);
   const std::size_t start = text.size();
-  text.resize(start + topLength + lowerLimbs * 12);
+  text.resize(start + topCount + (topCount - 1) / 3 + lowerLimbs * kLimbTextSize);
   char* out = text.data() + start;
 
-  char digits[kDigitsPerLimb];
-  uint32_t rest = top;
-  for (int i = topDigits; i-- > 0; rest /= 10) digits[i] = static_cast<char>('0' + rest % 10);
-  for (int i = 0; i < topDigits; ++i) {
-    if (i > 0 && (topDigits - i) % 3 == 0) *out++ = ',';
-    *out++ = digits[i];
+  for (std::size_t i = 0; i < topCount; ++i) {
+    if (i > 0 && (topCount - i) % 3 == 0) *out++ = ',';
+    *out++ = topDigits[i];
   }
-
   for (std::size_t i = lowerLimbs; i-- > 0;) {
     const uint32_t limb = limbs[i];
-    const uint32_t upper = limb / 1'000'000;
-    const uint32_t middle = limb / 1000 % 1000;
-    const uint32_t lower = limb % 1000;
-    std::memcpy(out, kCommaGroups[upper].data(), 4);
-    std::memcpy(out + 4, kCommaGroups[middle].data(), 4);
-    std::memcpy(out + 8, kCommaGroups[lower].data(), 4);
-    out += 12;
+    std::memcpy(out, kCommaGroups[limb / 1'000'000].data(), kGroupSize);
+    std::memcpy(out + kGroupSize, kCommaGroups[limb / 1000 % 1000].data(), kGroupSize);
+    std::memcpy(out + 2 * kGroupSize, kCommaGroups[limb % 1000].data(), kGroupSize);
+    out += kLimbTextSize;
   }
 }
 

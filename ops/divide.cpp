@@ -30,7 +30,7 @@ class Divider {
   std::pair<uint64_t, uint32_t> DivMod(uint64_t x) const {
 #ifdef __SIZEOF_INT128__
     __extension__ using Wide = unsigned __int128;
-    uint64_t quotient = static_cast<uint64_t>((Wide{x} * reciprocal_) >> 64);
+    auto quotient = static_cast<uint64_t>((Wide{x} * reciprocal_) >> 64);
     uint64_t remainder = x - quotient * divisor_;
     if (remainder >= divisor_) {
       ++quotient;
@@ -65,8 +65,8 @@ constexpr std::array<char, 200> kDigitPairs = [] {
 }();
 
 void WriteFourDigits(char* out, uint32_t value) {
-  std::memcpy(out, &kDigitPairs[2 * (value / 100)], 2);
-  std::memcpy(out + 2, &kDigitPairs[2 * (value % 100)], 2);
+  std::memcpy(out, &kDigitPairs[2 * std::size_t{value / 100}], 2);
+  std::memcpy(out + 2, &kDigitPairs[2 * std::size_t{value % 100}], 2);
 }
 
 // value below 10^9, with leading zeros.

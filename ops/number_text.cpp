@@ -1,30 +1,33 @@
 #include "ops/number_text.h"
 
+#include <array>
 #include <charconv>
 
 void AppendSigned(std::string& text, int32_t value) {
-  char digits[12];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  text.append(digits, end);
+  std::array<char, 11> digits{};  // "-2147483648"
+  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+  text.append(digits.data(), end);
 }
 
 void AppendUnsigned(std::string& text, uint32_t value) {
-  char digits[11];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  text.append(digits, end);
+  std::array<char, 10> digits{};  // "4294967295"
+  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+  text.append(digits.data(), end);
 }
 
 void AppendGrouped(std::string& text, int64_t value) {
-  char digits[10];
-  const uint32_t magnitude = static_cast<uint32_t>(value < 0 ? -value : value);
-  const auto count = std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits;
+  std::array<char, 10> digits{};
+  const auto magnitude = static_cast<uint32_t>(value < 0 ? -value : value);
+  const char* const end =
+      std::to_chars(digits.data(), digits.data() + digits.size(), magnitude).ptr;
+  const auto count = static_cast<std::size_t>(end - digits.data());
   // Written whole into a buffer first: one append, not one per character.
-  char grouped[15];
-  char* out = grouped;
+  std::array<char, 14> grouped{};  // "-4,294,967,295"
+  char* out = grouped.data();
   if (value < 0) *out++ = '-';
-  for (auto at = decltype(count){0}; at < count; ++at) {
+  for (std::size_t at = 0; at < count; ++at) {
     if (at > 0 && (count - at) % 3 == 0) *out++ = ',';
     *out++ = digits[at];
   }
-  text.append(grouped, out);
+  text.append(grouped.data(), out);
 }

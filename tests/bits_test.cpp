@@ -12,13 +12,13 @@ std::string Heading(const std::string& n) {
 }
 
 const PressCase kCases[] = {
-    {"GroupsByThrees", IDC_BITS, One("10"), Heading("10") + "1,024"},
-    {"ReadsTheField", IDC_BITS, One("  007x"), Heading("7") + "128"},
-    {"ZeroBitsAreOne", IDC_BITS, One("0"), Heading("0") + "1"},
-    {"RefusesOnePastTheMost", IDC_BITS, One("262145"),
-     kBitsIntro + "\r\n\t262145 is too large, max input is 262,144\r\n", Outcome::Refused},
-    {"RefusesANegativeNumber", IDC_BITS, One("-1"),
-     kBitsIntro + "\r\n\t-1 is too large, max input is 262,144\r\n", Outcome::Refused},
+    {"GroupsByThrees", "bits", {"10"}, Heading("10") + "1,024"},
+    {"ReadsTheField", "bits", {"  007x"}, Heading("7") + "128"},
+    {"ZeroBitsAreOne", "bits", {"0"}, Heading("0") + "1"},
+    Refused("RefusesOnePastTheMost", "bits", {"262145"},
+            kBitsIntro + "\r\n\t262145 is too large, max input is 262,144\r\n"),
+    Refused("RefusesANegativeNumber", "bits", {"-1"},
+            kBitsIntro + "\r\n\t-1 is too large, max input is 262,144\r\n"),
 };
 INSTANTIATE_TEST_SUITE_P(Bits, Press, testing::ValuesIn(kCases), CaseName);
 

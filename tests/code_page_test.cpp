@@ -5,7 +5,6 @@
 namespace {
 
 TEST(CodePage, ConvertsTheNoBreakSpaceAndTheEuroAndEveryByteBothWays) {
-  EXPECT_EQ(Cp1252ToUtf8("3.\xA0[\xA0"), "3.\xC2\xA0[\xC2\xA0");
   EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");
   EXPECT_EQ(Utf8ToCp1252("\xE2\x82\xAC \xC2\xA0"), "\x80 \xA0");
   for (int b = 0; b < 256; ++b) {

@@ -8,8 +8,3 @@
 // The same text as DivideWithRepeat for a divisor of 1 or more; a divisor of 0
 // is outside its domain.
 std::string DivideLiterally(uint32_t dividend, uint32_t divisor);
-
-// The same steps with each remainder looked up in a hash table instead of
-// compared with every earlier one: the first repeat is the same, found in
-// linear time, for the fuzzer's many inputs.
-std::string DivideLiterallyWithLookup(uint32_t dividend, uint32_t divisor);
