@@ -112,7 +112,8 @@ const shell = new core.PageShell({
   fieldText(id) {
     const element = elements.get(id);
     if (element === undefined) return "";
-    return element instanceof HTMLButtonElement ? element.textContent : element.value;
+    // A lone surrogate, which has no UTF-8, crosses as U+FFFD.
+    return (element instanceof HTMLButtonElement ? element.textContent : element.value).toWellFormed();
   },
   setFieldText(id, text) {
     const element = elements.get(id);

@@ -120,6 +120,11 @@ test.describe("typing and pasting", () => {
     await expect(page.locator("#IDC_BINARY")).toHaveValue("1x2");
   });
 
+  test("a lone surrogate pasted reaches the core as one character", async ({ page }) => {
+    await paste(page, "IDC_BINARY", "1\uD8001");
+    await expect(page.locator("#IDC_DECIMAL")).toHaveValue("5");
+  });
+
   test("typing stops when a field without a count is full", async ({ page }) => {
     await type(page, "IDC_SINGLE_NUMBER", "8".repeat(60));
     const fits = await page.$eval("#IDC_SINGLE_NUMBER", (f) => ({ length: f.value.length, over: f.scrollWidth - f.clientWidth }));
