@@ -7,6 +7,7 @@ import { filterTyping } from "./typing.js";
 import { MessageBoxes } from "./message_box.js";
 import { formRows } from "./form_rows.js";
 import { announcementOf } from "./announcement.js";
+import { ResultField } from "./result_field.js";
 
 const core = await loadNumbrel();
 const layout = core.layout();
@@ -37,11 +38,8 @@ function controlElement(control) {
       button.textContent = control.caption;
       return button;
     }
-    case core.ControlKind.ResultField: {
-      const result = document.createElement("textarea");
-      Object.assign(result, { readOnly: true, spellcheck: false, wrap: "soft" });
-      return result;
-    }
+    case core.ControlKind.ResultField:
+      return document.createElement("div");  // made a field by ResultField
   }
   throw new Error(`unknown control kind of ${control.name}`);
 }
@@ -55,9 +53,12 @@ for (const control of layout.controls) {
   place(element, control.rect);
   elements.set(control.id, element);
 }
+// A <label> names an input; the result, not one, is named by its aria-label.
 function labelElement(label) {
-  const element = document.createElement("label");
-  element.htmlFor = elements.get(label.buddy).id;
+  const field = elements.get(label.buddy);
+  const element = document.createElement(field.labels ? "label" : "span");
+  if (field.labels) element.htmlFor = field.id;
+  else element.className = "label";
   element.textContent = label.text;
   place(element, label.rect);
   return element;
@@ -71,7 +72,8 @@ for (const row of formRows(layout, core.ControlKind)) {
   form.append(line);
 }
 
-const resultId = layout.controls.find((control) => control.kind === core.ControlKind.ResultField).id;
+const resultControl = layout.controls.find((control) => control.kind === core.ControlKind.ResultField);
+const resultField = new ResultField(core, elements.get(resultControl.id));
 
 // The dialog as it is where it fits, one column on a narrower screen.
 let size;
@@ -93,8 +95,7 @@ function layOut() {
     const box = core.mapDialogRect(rect, units);
     for (const side of ["left", "top", "width", "height"]) element.style.setProperty(`--${side}`, `${box[side]}px`);
   }
-  const tab = core.mapDialogRect({ x: 0, y: 0, width: layout.resultTabStop, height: 0 }, units);
-  elements.get(resultId).style.tabSize = `${tab.width}px`;
+  resultField.setFont(font, core.mapDialogRect({ x: 0, y: 0, width: layout.resultTabStop, height: 0 }, units).width);
   size = core.mapDialogRect({ x: 0, y: 0, width: layout.width, height: layout.height }, units);
   form.style.setProperty("--form-width", `${size.width}px`);
   form.style.setProperty("--form-height", `${size.height}px`);
@@ -106,10 +107,13 @@ addEventListener("resize", fitWidth);
 addEventListener("focus", () => {
   if (getComputedStyle(root).fontSize !== textSize) layOut();
 });
+
+const status = document.getElementById("status");
 let resultWritten = false;
 const messageBoxes = new MessageBoxes(document.getElementById("message"));
 const shell = new core.PageShell({
   fieldText(id) {
+    if (id === resultControl.id) return resultField.text;
     const element = elements.get(id);
     if (element === undefined) return "";
     // A lone surrogate, which has no UTF-8, crosses as U+FFFD.
@@ -117,28 +121,28 @@ const shell = new core.PageShell({
   },
   setFieldText(id, text) {
     const element = elements.get(id);
-    if (element instanceof HTMLButtonElement) {
+    if (id === resultControl.id) {
+      resultField.show(text);
+      resultWritten = true;
+    } else if (element instanceof HTMLButtonElement) {
       element.textContent = text;
     } else if (element !== undefined) {
       element.value = text;
       element.setSelectionRange(0, 0);
-      element.scrollTop = 0;
       element.scrollLeft = 0;
     }
-    if (id === resultId) resultWritten = true;
   },
   messageBox(text, caption) { messageBoxes.show(text, caption); },
   setBusy(busy) { root.classList.toggle("busy", busy); },
 });
 
-const status = document.getElementById("status");
 const kEvents = new Map([[core.Notification.Clicked, "click"], [core.Notification.TextChanged, "input"]]);
 for (const { source, notification } of core.commands()) {
   const element = elements.get(source);
   element.addEventListener(kEvents.get(notification), () => {
     resultWritten = false;
     shell.notify(source, notification);
-    if (resultWritten) status.textContent = announcementOf(element.textContent, elements.get(resultId).value);
+    if (resultWritten) status.textContent = announcementOf(element.textContent, resultField.text);
   });
 }
 
