@@ -75,13 +75,24 @@ for (const row of formRows(layout, core.ControlKind)) {
 const resultControl = layout.controls.find((control) => control.kind === core.ControlKind.ResultField);
 const resultField = new ResultField(core, elements.get(resultControl.id));
 
-// The dialog as it is where it fits, one column on a narrower screen.
-let size;
-const fitWidth = () => {
+// The dialog as it is where it fits, one column on a narrower screen. Where
+// the window has room to spare, the result takes it: all the height left
+// below the controls, and the width up to kReadingMeasure characters.
+const kReadingMeasure = 90;
+const kFormBorders = 2;
+let size, resultWidth, measureWidth;
+function fitWindow() {
   const page = getComputedStyle(document.body);
-  const room = root.clientWidth - parseFloat(page.paddingLeft) - parseFloat(page.paddingRight);
-  root.classList.toggle("narrow", size.width + 2 > room);
-};
+  const roomX = root.clientWidth - parseFloat(page.paddingLeft) - parseFloat(page.paddingRight) -
+                kFormBorders - size.width;
+  const roomY = root.clientHeight - parseFloat(page.paddingTop) - parseFloat(page.paddingBottom) -
+                kFormBorders - size.height;
+  const narrow = roomX < 0;
+  root.classList.toggle("narrow", narrow);
+  const growX = narrow ? 0 : Math.max(0, Math.min(roomX, measureWidth - resultWidth));
+  form.style.setProperty("--grow-x", `${Math.floor(growX)}px`);
+  form.style.setProperty("--grow-y", `${narrow ? 0 : Math.floor(Math.max(0, roomY))}px`);
+}
 // In dialog units of the text size the reader chose (the root's), not the
 // desktop's points: the whole form scales with it. The style sheet uses the
 // places unless the form is one column.
@@ -95,18 +106,31 @@ function layOut() {
     const box = core.mapDialogRect(rect, units);
     for (const side of ["left", "top", "width", "height"]) element.style.setProperty(`--${side}`, `${box[side]}px`);
   }
+  resultWidth = core.mapDialogRect(resultControl.rect, units).width;
+  measureWidth = textWidth(font, "0".repeat(kReadingMeasure));
   resultField.setFont(font, core.mapDialogRect({ x: 0, y: 0, width: layout.resultTabStop, height: 0 }, units).width);
   size = core.mapDialogRect({ x: 0, y: 0, width: layout.width, height: layout.height }, units);
   form.style.setProperty("--form-width", `${size.width}px`);
   form.style.setProperty("--form-height", `${size.height}px`);
-  fitWidth();
+  fitWindow();
 }
 layOut();
-addEventListener("resize", fitWidth);
+addEventListener("resize", fitWindow);
 // A new text size is chosen in the browser's settings, away from the page: look again on return.
 addEventListener("focus", () => {
   if (getComputedStyle(root).fontSize !== textSize) layOut();
 });
+
+// After a press, the result's top and first line in view if they are not,
+// scrolled to no further; the focus stays where it is. At the next frame,
+// when the page lays out once what the press changed.
+function revealResult() {
+  const top = resultField.element.getBoundingClientRect().top;
+  const bottom = resultField.firstLineBottom();
+  const view = root.clientHeight;
+  if (top < 0) scrollBy(0, top);
+  else if (bottom > view) scrollBy(0, bottom - view);
+}
 
 const status = document.getElementById("status");
 let resultWritten = false;
@@ -142,7 +166,10 @@ for (const { source, notification } of core.commands()) {
   element.addEventListener(kEvents.get(notification), () => {
     resultWritten = false;
     shell.notify(source, notification);
-    if (resultWritten) status.textContent = announcementOf(element.textContent, resultField.text);
+    if (resultWritten) {
+      status.textContent = announcementOf(element.textContent, resultField.text);
+      requestAnimationFrame(revealResult);
+    }
   });
 }
 

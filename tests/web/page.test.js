@@ -128,10 +128,15 @@ test.describe("the result field", () => {
     });
   }
 
-  test("at another text size the lines follow the rule", async ({ page }) => {
+  test("at another text size, and again when the window widens, the lines follow the rule", async ({ page }) => {
+    await page.setViewportSize({ width: 1000, height: 700 });
     await setTextSize(page, 21);
     await open(page);
     await press(page, ...kBits);
+    expect(brokenRule(await displayLines(page))).toEqual([]);
+    const before = await page.$eval("#IDC_RESULT", (r) => r.clientWidth);
+    await page.setViewportSize({ width: 1600, height: 900 });
+    await expect.poll(() => page.$eval("#IDC_RESULT", (r) => r.clientWidth)).toBeGreaterThan(before);
     expect(brokenRule(await displayLines(page))).toEqual([]);
   });
 
