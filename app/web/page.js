@@ -1,6 +1,7 @@
 // The page's shell: builds the form from the core's layout, delivers the
-// notifications the core's command table names, and shows what the core
-// writes. Nothing is computed here.
+// notifications the core's command table names, shows what the core writes,
+// and keeps the computation shown in the page's address. Nothing is computed
+// here.
 import loadNumbrel from "./numbrel.js";
 import { lineHeight, textWidth } from "./dialog_units.js";
 import { filterTyping } from "./typing.js";
@@ -8,6 +9,7 @@ import { MessageBoxes } from "./message_box.js";
 import { formRows } from "./form_rows.js";
 import { announcementOf } from "./announcement.js";
 import { ResultField } from "./result_field.js";
+import { fragmentOf, readFragment } from "./address.js";
 
 const core = await loadNumbrel();
 const layout = core.layout();
@@ -160,21 +162,80 @@ const shell = new core.PageShell({
   setBusy(busy) { root.classList.toggle("busy", busy); },
 });
 
+// The address holds the last computation (address.js): a press that changes
+// it adds an entry to the history, except that Binary's typing keeps to one;
+// opening the page at such an address, or stepping back or forward to one,
+// types its fields as a paste would and presses its command.
+const commands = core.commands();
+const scriptable = new Map(commands.filter((command) => command.scriptable).map((command) => [command.name, command]));
+let followed = location.hash;  // the fragment the page shows
+let following = false;         // pressing what the address says, not what the user does
+function record(command) {
+  const fragment = fragmentOf(command.name, command.fields.map((id) => elements.get(id).value));
+  if (fragment === location.hash) return;
+  const typing = command.notification === core.Notification.TextChanged &&
+                 readFragment(location.hash, scriptable)?.command === command;
+  history[following || typing ? "replaceState" : "pushState"](null, "", `${location.pathname}${location.search}${fragment}`);
+  followed = location.hash;
+}
+function press({ command, texts }) {
+  following = true;
+  try {
+    command.fields.forEach((id, i) => {
+      const field = elements.get(id);
+      field.value = texts[i];
+      field.dispatchEvent(new Event("input", { bubbles: true }));
+    });
+    if (command.notification === core.Notification.Clicked) elements.get(command.source).click();
+  } finally {
+    following = false;
+  }
+}
+// The page as it opens: every field and the result empty.
+function clearForm() {
+  for (const control of layout.controls) {
+    if (control.kind === core.ControlKind.Field || control.kind === core.ControlKind.ReadOnlyField) {
+      elements.get(control.id).value = "";
+    }
+  }
+  resultField.show("");
+  status.textContent = "";
+}
+function follow() {
+  if (location.hash === followed) return;
+  followed = location.hash;
+  if (location.hash === "") {
+    clearForm();
+  } else {
+    const link = readFragment(location.hash, scriptable);
+    if (link !== null) press(link);
+  }
+}
+
 const kEvents = new Map([[core.Notification.Clicked, "click"], [core.Notification.TextChanged, "input"]]);
-for (const { source, notification } of core.commands()) {
+for (const command of commands) {
+  const { source, notification } = command;
   const element = elements.get(source);
   element.addEventListener(kEvents.get(notification), () => {
     resultWritten = false;
     shell.notify(source, notification);
+    if (command.scriptable) record(command);
     if (resultWritten) {
       status.textContent = announcementOf(element.textContent, resultField.text);
       requestAnimationFrame(revealResult);
     }
   });
 }
+addEventListener("popstate", follow);
+addEventListener("hashchange", follow);
 
 form.setAttribute("aria-busy", "false");
-root.dataset.ready = "";
 elements.get(layout.controls[0].id).focus();
+const opened = readFragment(location.hash, scriptable);
+if (opened !== null) {
+  elements.get(opened.command.source).focus();
+  press(opened);
+}
+root.dataset.ready = "";
 
 if ("serviceWorker" in navigator) navigator.serviceWorker.register("sw.js");

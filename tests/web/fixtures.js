@@ -30,8 +30,9 @@ export const test = base.extend({
 });
 export { expect };
 
-export async function open(page) {
-  await page.goto("/");
+// fragment: what follows the page's address, "#bits/10".
+export async function open(page, fragment = "") {
+  await page.goto(`/${fragment}`);
   await page.waitForSelector("html[data-ready]");
 }
 
@@ -52,6 +53,14 @@ export const paste = (page, id, text) => page.evaluate(([id, text]) => {
   field.value = text;
   field.dispatchEvent(new Event("input", { bubbles: true }));
 }, [id, text]);
+
+// Until the site's service worker controls the page, as after a first visit.
+export const serviceWorkerReady = (page) => page.evaluate(async () => {
+  await navigator.serviceWorker.ready;
+  if (!navigator.serviceWorker.controller) {
+    await new Promise((resolve) => navigator.serviceWorker.addEventListener("controllerchange", resolve));
+  }
+});
 
 // fields: {id: text}, typed; then a click on the button.
 export async function press(page, fields, button) {

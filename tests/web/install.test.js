@@ -7,7 +7,7 @@ import { createServer } from "node:http";
 import { tmpdir } from "node:os";
 import { extname, join } from "node:path";
 import { chromium } from "@playwright/test";
-import { expect, open, press, resultText, site, test } from "./fixtures.js";
+import { expect, open, press, resultText, serviceWorkerReady, site, test } from "./fixtures.js";
 
 const NBSP = "\u00A0";
 
@@ -123,15 +123,9 @@ test("after an update of the site, an offline reload opens the new files and com
   const server = await serveForAnHour(copy);
   try {
     const url = `http://127.0.0.1:${server.address().port}/`;
-    const controlled = async () => page.evaluate(async () => {
-      await navigator.serviceWorker.ready;
-      if (!navigator.serviceWorker.controller) {
-        await new Promise((resolve) => navigator.serviceWorker.addEventListener("controllerchange", resolve));
-      }
-    });
     await page.goto(url);
     await page.waitForSelector("html[data-ready]");
-    await controlled();
+    await serviceWorkerReady(page);
 
     // The update: a changed style sheet, and the service worker that the build writes for it.
     writeFileSync(join(copy, "numbrel.css"), `${readFileSync(join(copy, "numbrel.css"), "utf8")}\n/* updated */\n`);

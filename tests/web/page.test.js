@@ -1,17 +1,14 @@
 // The browser edition's shell, driven through Chromium as a person would use
-// it: what the page shows of the core's writes, how the result field breaks,
-// selects and copies the text, how fields take typing and pastes, the
-// keyboard, message boxes and names. The arithmetic is the core suites'
-// business; each command appears here once. Offline use is the installed
-// app's (install.test.js).
+// it: how the result field shows, breaks, selects and copies the core's text,
+// how fields take typing and pastes, the keyboard, message boxes and names.
+// The arithmetic is the core suites' business; the text of each command is
+// held once, by the links (address.test.js).
 import { expect, kScreens, open, paste, press, resultText, setTextSize, test, type } from "./fixtures.js";
 
 const NBSP = "\u00A0";
 const kTabOrder = ["IDC_BINARY", "IDC_DECIMAL", "IDC_FIRST_NUMBER", "IDC_SECOND_NUMBER", "IDC_DIVIDE",
                    "IDC_GCF_LCM", "IDC_SINGLE_NUMBER", "IDC_PRIME_FACTORS", "IDC_ALL_FACTORS", "IDC_BITS",
                    "IDC_RESULT", "IDC_ABOUT"];
-const kBitsIntro = "Ezo's Bit combination finder VBETA, 1999\n\nThis program calculates the number of " +
-                   "combinations for a given number of binary digits.\n";
 const kBits = [{ IDC_SINGLE_NUMBER: "262144" }, "IDC_BITS"];
 const kLongDivision = [{ IDC_FIRST_NUMBER: "1", IDC_SECOND_NUMBER: "19997" }, "IDC_DIVIDE"];
 
@@ -74,38 +71,6 @@ function brokenRule(lines) {
   }
   return wrong;
 }
-
-test.describe("each command shows the core's text, converted once", () => {
-  const cases = [
-    { button: "IDC_DIVIDE", fields: { IDC_FIRST_NUMBER: "22", IDC_SECOND_NUMBER: "7" },
-      text: `3.${NBSP}[${NBSP}142857 ] - Repeating` },
-    { button: "IDC_GCF_LCM", fields: { IDC_FIRST_NUMBER: "12", IDC_SECOND_NUMBER: "18" },
-      text: "The GCF of 12, and 18 is: 6\n\nThe LCM of 12, and 18 is: 36" },
-    { button: "IDC_PRIME_FACTORS", fields: { IDC_SINGLE_NUMBER: "360" },
-      text: "The prime factorization of 360 is:\n\n 2^3 * 3^2 * 5 " },
-    { button: "IDC_ALL_FACTORS", fields: { IDC_SINGLE_NUMBER: "12" },
-      text: "The factors of 12 are:\n\n12\n6\n4\n3\n2\n1\n" },
-    { button: "IDC_BITS", fields: { IDC_SINGLE_NUMBER: "10" },
-      text: `${kBitsIntro}\n\nThe result of 10 Bits is:\n\n1,024` },
-  ];
-  for (const { button, fields, text } of cases) {
-    test(button, async ({ page }) => {
-      await open(page);
-      await press(page, fields, button);
-      expect(await resultText(page)).toBe(text);
-    });
-  }
-
-  test("Binary fills Decimal as each digit is typed", async ({ page }) => {
-    await open(page);
-    const seen = [];
-    for (const digit of "101010") {
-      await page.keyboard.type(digit);
-      seen.push(await page.inputValue("#IDC_DECIMAL"));
-    }
-    expect(seen).toEqual(["1", "2", "5", "10", "21", "42"]);
-  });
-});
 
 test.describe("the result field", () => {
   const kViews = {
