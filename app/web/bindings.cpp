@@ -1,13 +1,14 @@
 // What the page's script sees of the core: the facts to build the form from,
-// the dialog units and the typing rule it lays out and types by, and a shell
-// object that owns the form and the dialog's handlers, to which the page
-// delivers each notification.
+// the dialog units and the typing rule it lays out and types by, where the
+// result's lines break, and a shell object that owns the form and the
+// dialog's handlers, to which the page delivers each notification.
 #include <emscripten/bind.h>
 
 #include <algorithm>
 
 #include "app/web/page_facts.h"
 #include "app/web/page_form.h"
+#include "app/web/page_lines.h"
 #include "commands/command_table.h"
 #include "form/code_page.h"
 #include "form/dialog_units.h"
@@ -86,4 +87,5 @@ EMSCRIPTEN_BINDINGS(numbrel) {
   emscripten::function("dialogUnits", &PageDialogUnits);
   emscripten::function("mapDialogRect", &PageMapDialogRect);
   emscripten::function("acceptsTyped", &PageAcceptsTyped);
+  emscripten::function("lineStarts", &PageLineStarts);
 }

@@ -1,6 +1,7 @@
 #include "app/web/page_facts.h"
 
 #include "commands/command_table.h"
+#include "commands/command_words.h"
 #include "form/form_layout.h"
 #include "form/program.h"
 #include "form/shell_text.h"
@@ -60,8 +61,13 @@ val PageCommands() {
   val commands = val::array();
   for (const Command& command : kCommandTable) {
     val entry = val::object();
+    entry.set("name", val(std::string(command.name)));
     entry.set("source", command.source);
     entry.set("notification", command.notification);
+    entry.set("scriptable", IsScriptable(command));
+    val fields = val::array();
+    for (const CommandField& field : command.fields) fields.call<void>("push", field.id);
+    entry.set("fields", fields);
     commands.call<void>("push", entry);
   }
   return commands;

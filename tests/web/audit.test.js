@@ -4,7 +4,7 @@
 import { readFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { join } from "node:path";
-import { expect, kScreens, open, screensDir, test, type } from "./fixtures.js";
+import { expect, kScreens, open, press, resultText, screensDir, test } from "./fixtures.js";
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
 const kRules = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa", "best-practice"];
@@ -20,15 +20,11 @@ async function violations(page) {
 
 const kStates = {
   "a result shown": async (page) => {
-    await type(page, "IDC_FIRST_NUMBER", "22");
-    await type(page, "IDC_SECOND_NUMBER", "7");
-    await page.click("#IDC_DIVIDE");
-    await expect(page.locator("#IDC_RESULT")).not.toHaveValue("");
+    await press(page, { IDC_FIRST_NUMBER: "22", IDC_SECOND_NUMBER: "7" }, "IDC_DIVIDE");
+    await expect.poll(() => resultText(page)).not.toBe("");
   },
   "a message box open": async (page) => {
-    await type(page, "IDC_FIRST_NUMBER", "0");
-    await type(page, "IDC_SECOND_NUMBER", "18");
-    await page.click("#IDC_GCF_LCM");
+    await press(page, { IDC_FIRST_NUMBER: "0", IDC_SECOND_NUMBER: "18" }, "IDC_GCF_LCM");
     await expect(page.locator("#message-ok")).toBeFocused();
   },
 };

@@ -2,7 +2,8 @@
 // against the built site served on the loopback address. Each case is timed in
 // the page from the notification until the next frame has been painted, over
 // repeated runs; beside it, the same text put straight into a bare textarea
-// by the browser alone, the yardstick. Then what the page loads, file by file.
+// of the result's size by the browser alone, the yardstick. Then what the
+// page loads, file by file.
 //   node tests/web/bench.mjs [SITE_DIR]
 import { spawn } from "node:child_process";
 import { readdirSync, statSync } from "node:fs";
@@ -46,7 +47,7 @@ try {
     return times[times.length >> 1];
   }, [name, prepare, act, check, runs]);
 
-  const reset = `$("IDC_RESULT").value = ""; window.bare?.remove();`;
+  const reset = `$("IDC_RESULT").replaceChildren(); window.bare?.remove();`;
   const bare = `window.bare = document.createElement("textarea");
     Object.assign(window.bare.style, { position: "absolute", left: "0", top: "0", width: "${await page.$eval("#IDC_RESULT", (r) => r.offsetWidth)}px",
       height: "${await page.$eval("#IDC_RESULT", (r) => r.offsetHeight)}px", font: getComputedStyle($("IDC_RESULT")).font });
@@ -64,9 +65,9 @@ try {
       for (const [id, v] of Object.entries(fields)) document.getElementById(id).value = v;
     }, c.fields);
     await page.click(`#${c.button}`);
-    const text = await page.inputValue("#IDC_RESULT");
+    const text = await page.$eval("#IDC_RESULT", (result) => result.textContent);
     const ours = await measure(c.name, reset, `$("${c.button}").click();`,
-                               `return $("IDC_RESULT").value.length === ${text.length};`);
+                               `return $("IDC_RESULT").textContent.length === ${text.length};`);
     await page.evaluate((t) => { window.benchText = t; }, text);
     const yardstick = await measure(`${c.name}, bare`, reset + bare, `window.bare.value = window.benchText;`,
                                     `return window.bare.value.length === ${text.length};`);

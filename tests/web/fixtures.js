@@ -1,7 +1,7 @@
 // What every browser test shares: a page that fails its test on any console
 // error or warning, uncaught error or refusal by the page's content security
-// policy; how the page is opened; the screens it is tried on; where the suite
-// writes its pictures.
+// policy; how the page is opened; the screens it is tried on; how fields are
+// typed into and the result read; where the suite writes its pictures.
 import { test as base, expect } from "@playwright/test";
 import { join } from "node:path";
 
@@ -30,8 +30,9 @@ export const test = base.extend({
 });
 export { expect };
 
-export async function open(page) {
-  await page.goto("/");
+// fragment: what follows the page's address, "#bits/10".
+export async function open(page, fragment = "") {
+  await page.goto(`/${fragment}`);
   await page.waitForSelector("html[data-ready]");
 }
 
@@ -45,3 +46,27 @@ export async function type(page, id, text) {
   await page.locator(`#${id}`).focus();
   await page.keyboard.type(text);
 }
+
+// Text set by script followed by an input event: the page takes it as a paste.
+export const paste = (page, id, text) => page.evaluate(([id, text]) => {
+  const field = document.getElementById(id);
+  field.value = text;
+  field.dispatchEvent(new Event("input", { bubbles: true }));
+}, [id, text]);
+
+// Until the site's service worker controls the page, as after a first visit.
+export const serviceWorkerReady = (page) => page.evaluate(async () => {
+  await navigator.serviceWorker.ready;
+  if (!navigator.serviceWorker.controller) {
+    await new Promise((resolve) => navigator.serviceWorker.addEventListener("controllerchange", resolve));
+  }
+});
+
+// fields: {id: text}, typed; then a click on the button.
+export async function press(page, fields, button) {
+  for (const [id, text] of Object.entries(fields)) await type(page, id, text);
+  await page.click(`#${button}`);
+}
+
+// The result field's text, exactly: its characters and nothing the display adds.
+export const resultText = (page) => page.$eval("#IDC_RESULT", (result) => result.textContent);

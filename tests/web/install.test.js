@@ -7,7 +7,7 @@ import { createServer } from "node:http";
 import { tmpdir } from "node:os";
 import { extname, join } from "node:path";
 import { chromium } from "@playwright/test";
-import { expect, open, site, test } from "./fixtures.js";
+import { expect, open, press, resultText, serviceWorkerReady, site, test } from "./fixtures.js";
 
 const NBSP = "\u00A0";
 
@@ -123,15 +123,9 @@ test("after an update of the site, an offline reload opens the new files and com
   const server = await serveForAnHour(copy);
   try {
     const url = `http://127.0.0.1:${server.address().port}/`;
-    const controlled = async () => page.evaluate(async () => {
-      await navigator.serviceWorker.ready;
-      if (!navigator.serviceWorker.controller) {
-        await new Promise((resolve) => navigator.serviceWorker.addEventListener("controllerchange", resolve));
-      }
-    });
     await page.goto(url);
     await page.waitForSelector("html[data-ready]");
-    await controlled();
+    await serviceWorkerReady(page);
 
     // The update: a changed style sheet, and the service worker that the build writes for it.
     writeFileSync(join(copy, "numbrel.css"), `${readFileSync(join(copy, "numbrel.css"), "utf8")}\n/* updated */\n`);
@@ -150,12 +144,8 @@ test("after an update of the site, an offline reload opens the new files and com
     const styles = await page.evaluate(async () => (await fetch("numbrel.css")).text());
     expect(styles.endsWith("/* updated */\n")).toBe(true);
     expect(await page.evaluate(() => caches.keys())).toEqual(["numbrel-updated"]);
-    await page.locator("#IDC_FIRST_NUMBER").focus();
-    await page.keyboard.type("1");
-    await page.locator("#IDC_SECOND_NUMBER").focus();
-    await page.keyboard.type("3");
-    await page.click("#IDC_DIVIDE");
-    await expect(page.locator("#IDC_RESULT")).toHaveValue(`0.${NBSP}[${NBSP}3 ] - Repeating`);
+    await press(page, { IDC_FIRST_NUMBER: "1", IDC_SECOND_NUMBER: "3" }, "IDC_DIVIDE");
+    await expect.poll(() => resultText(page)).toBe(`0.${NBSP}[${NBSP}3 ] - Repeating`);
   } finally {
     await context.setOffline(false);
     server.close();

@@ -1,8 +1,9 @@
-// The form on any screen and at any text size: the dialog where it fits, one
-// column of touch-sized rows where it does not, never a sideways scroll; and
-// in forced colours every edge and focus ring still drawn.
+// The form on any screen and at any text size: the dialog where it fits, its
+// result grown into a larger window, one column of touch-sized rows where it
+// does not fit, never a sideways scroll; the result brought into view after a
+// press; and in forced colours every edge and focus ring still drawn.
 import { join } from "node:path";
-import { expect, kScreens, open, screensDir, setTextSize, test } from "./fixtures.js";
+import { expect, kScreens, open, press, screensDir, setTextSize, test } from "./fixtures.js";
 
 const kControls = "#form input, #form button, #form textarea";
 
@@ -60,6 +61,89 @@ test.describe("the form fits the screen and the text size", () => {
     // The page hears of the new size with the next frame's resize event.
     await expect.poll(() => shape(page)).toEqual({ sideways: false, form: "dialog" });
   });
+});
+
+test.describe("in a window larger than the dialog", () => {
+  // Each control's box against where the dialog puts it (--left ... in the
+  // form), the room below the result, the result's width against the window's
+  // room and 90 characters, and whether the page scrolls.
+  const grown = (page) => page.evaluate(() => {
+    const form = document.getElementById("form"), root = document.documentElement;
+    const origin = form.getBoundingClientRect();
+    const px = (element, name) => parseFloat(getComputedStyle(element).getPropertyValue(name));
+    const moved = [...document.querySelectorAll("#form .row > *")].filter((element) => {
+      if (element.id === "IDC_RESULT") return false;
+      const box = element.getBoundingClientRect();
+      return [box.left - origin.left - 1, box.top - origin.top - 1, box.width, box.height].join() !==
+             ["--left", "--top", "--width", "--height"].map((name) => px(element, name)).join();
+    }).map((element) => element.id || element.textContent);
+    const result = document.getElementById("IDC_RESULT"), box = result.getBoundingClientRect();
+    const probe = document.createElement("span");
+    probe.textContent = "0".repeat(90);
+    form.append(probe);
+    const measure = probe.getBoundingClientRect().width;
+    probe.remove();
+    const room = root.clientWidth - 16 - 2 - (px(form, "--form-width") - px(result, "--width"));
+    return { moved, top: box.top - origin.top - 1 === px(result, "--top"),
+             below: origin.bottom - 1 - box.bottom === px(form, "--form-height") - px(result, "--top") - px(result, "--height"),
+             width: Math.abs(box.width - Math.min(room, measure)) < 1, toWindowBottom: root.clientHeight - origin.bottom,
+             scrolls: root.scrollHeight > root.clientHeight || root.scrollWidth > root.clientWidth };
+  });
+  const kFilled = { moved: [], top: true, below: true, width: true, toWindowBottom: 8, scrolls: false };
+
+  for (const [width, height] of [[1024, 768], [1920, 1080], [700, 900], [800, 600]]) {
+    test(`at ${width} x ${height} the result takes the room below the controls, up to a reading measure across`,
+         async ({ page }) => {
+      await page.setViewportSize({ width, height });
+      await open(page);
+      expect(await grown(page)).toEqual(kFilled);
+    });
+  }
+
+  test("the result follows the window as it is resized, in both directions", async ({ page }) => {
+    await page.setViewportSize({ width: 1024, height: 768 });
+    await open(page);
+    for (const [width, height] of [[1600, 1000], [900, 700]]) {
+      await page.setViewportSize({ width, height });
+      await expect.poll(() => grown(page)).toEqual(kFilled);
+    }
+  });
+});
+
+// After a press, the page scrolls just enough to show the result's first
+// line if it is out of view, and leaves the focus on the button.
+test.describe("the answer in view", () => {
+  const cases = [
+    { where: "at 200% zoom in a 1280 x 700 window", size: { viewport: { width: 640, height: 350 }, deviceScaleFactor: 2 },
+      moves: true },
+    { where: "on a 320 x 400 phone", size: { ...kScreens.phone, viewport: { width: 320, height: 400 } }, moves: true },
+    { where: "in a 1024 x 400 window", size: { viewport: { width: 1024, height: 400 } }, moves: false },
+  ];
+  for (const { where, size, moves } of cases) {
+    test.describe(where, () => {
+      test.use(size);
+      test(`pressing Bits ${moves ? "scrolls to the result's first line and no further" : "leaves the page where it is"}`,
+           async ({ page }) => {
+        await open(page);
+        await press(page, { IDC_SINGLE_NUMBER: "262144" }, "IDC_BITS");
+        // The page scrolls at the next frame.
+        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve))));
+        const seen = await page.evaluate(() => {
+          const text = document.querySelector("#IDC_RESULT > span").firstChild;
+          const first = document.createRange();
+          first.setStart(text, 0);
+          first.setEnd(text, 1);
+          return { scrolled: scrollY > 0, firstLineEnd: Math.round(first.getBoundingClientRect().bottom - document.documentElement.clientHeight),
+                   focus: document.activeElement.id };
+        });
+        await page.screenshot({ path: join(screensDir, `in-view-${where.replaceAll(" ", "-")}.png`) });
+        expect(seen.scrolled).toBe(moves);
+        if (moves) expect(seen.firstLineEnd).toBe(0);
+        else expect(seen.firstLineEnd).toBeLessThanOrEqual(0);
+        expect(seen.focus).toBe("IDC_BITS");
+      });
+    });
+  }
 });
 
 test.describe("on a phone", () => {
