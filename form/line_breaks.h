@@ -6,6 +6,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <string_view>
 #include <vector>
@@ -15,8 +16,9 @@
 // so that every display line holds something.
 template <typename Char>
 constexpr std::size_t BreakLine(std::basic_string_view<Char> line, std::size_t fitting) {
-  constexpr Char kBreaksAfter[] = {Char{','}, Char{' '}, Char{}};
-  const std::size_t last = line.substr(0, fitting).find_last_of(kBreaksAfter);
+  constexpr std::array<Char, 2> kBreaksAfter{Char{','}, Char{' '}};
+  const std::size_t last = line.substr(0, fitting).find_last_of(
+      std::basic_string_view<Char>(kBreaksAfter.data(), kBreaksAfter.size()));
   if (last != std::basic_string_view<Char>::npos) return last + 1;
   return std::max<std::size_t>(fitting, 1);
 }
