@@ -23,5 +23,5 @@ void Form::EndWaitCursor() {
 void Form::SetDlgItemInt(ControlId id, uint32_t value) {
   std::array<char, 10> digits{};  // "4294967295"
   const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
-  SetFieldText(id, std::string_view(digits.data(), end));
+  SetFieldText(id, std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data())));
 }
