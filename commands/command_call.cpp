@@ -6,12 +6,9 @@ std::variant<CommandCall, std::string> ReadCommandCall(std::span<const std::stri
   const Command* command = FindScriptable(words.front());
   if (command == nullptr) return "unknown command '" + words.front() + "'";
   const std::span<const std::string> texts = words.subspan(1);
-  const std::string name(command->name);
-  if (texts.size() < command->fields.size()) {
-    return name + " needs " + FieldNames(*command, " and ");
-  }
+  if (texts.size() < command->fields.size()) return NeedsFields(*command);
   if (texts.size() > command->fields.size()) {
-    return name + " takes only " + FieldNames(*command, " and ");
+    return std::string(command->name) + " takes only " + FieldNames(*command, " and ");
   }
   return CommandCall{command, std::vector<std::string>(texts.begin(), texts.end())};
 }

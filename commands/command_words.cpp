@@ -15,3 +15,7 @@ std::string FieldNames(const Command& command, std::string_view lastSeparator) {
   }
   return names;
 }
+
+std::string NeedsFields(const Command& command) {
+  return std::string(command.name) + " needs " + FieldNames(command, " and ");
+}

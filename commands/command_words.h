@@ -18,3 +18,6 @@ const Command* FindScriptable(std::string_view name);
 // The command's field names in order, the last two joined by lastSeparator:
 // "FIRST SECOND" with " ", "FIRST and SECOND" with " and ".
 std::string FieldNames(const Command& command, std::string_view lastSeparator);
+
+// The usage error for too few field texts: "divide needs FIRST and SECOND".
+std::string NeedsFields(const Command& command);

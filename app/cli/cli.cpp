@@ -18,11 +18,6 @@ int UsageError(std::ostream& err, std::string_view message) {
   return 2;
 }
 
-// "divide needs FIRST and SECOND"
-std::string Needs(const Command& command) {
-  return std::string(command.name) + " needs " + FieldNames(command, " and ");
-}
-
 // ", 3 fields given"
 std::string Given(std::size_t count) {
   return ", " + std::to_string(count) + (count == 1 ? " field" : " fields") + " given";
@@ -48,7 +43,8 @@ void RunLines(Runs& runs, const Command& command, std::istream& input, std::ostr
       if (words.size() == command.fields.size()) {
         going = runs.Run(words, number);
       } else {
-        going = runs.Reject(words, number, Needs(command) + " on each line" + Given(words.size()));
+        going = runs.Reject(words, number,
+                            NeedsFields(command) + " on each line" + Given(words.size()));
       }
     }
     if (!going) return;
@@ -72,9 +68,9 @@ int RunNumbrelCli(std::span<const std::string> args, std::istream* input, std::o
 
   const Command& command = *line.command;
   const std::size_t perRun = command.fields.size();
-  if (line.fields.empty() && input == nullptr) return UsageError(err, Needs(command));
+  if (line.fields.empty() && input == nullptr) return UsageError(err, NeedsFields(command));
   if (perRun == 0 || line.fields.size() % perRun != 0) {
-    return UsageError(err, Needs(command) + " for each run" + Given(line.fields.size()));
+    return UsageError(err, NeedsFields(command) + " for each run" + Given(line.fields.size()));
   }
   Runs runs(line, out, err);
   if (line.fields.empty()) {
