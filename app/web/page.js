@@ -159,7 +159,6 @@ const shell = new core.PageShell({
     }
   },
   messageBox(text, caption) { messageBoxes.show(text, caption); },
-  setBusy(busy) { root.classList.toggle("busy", busy); },
 });
 
 // The address holds the last computation (address.js): a press that changes

@@ -12,10 +12,6 @@ const kTabOrder = ["IDC_BINARY", "IDC_DECIMAL", "IDC_FIRST_NUMBER", "IDC_SECOND_
 const kBits = [{ IDC_SINGLE_NUMBER: "262144" }, "IDC_BITS"];
 const kLongDivision = [{ IDC_FIRST_NUMBER: "1", IDC_SECOND_NUMBER: "19997" }, "IDC_DIVIDE"];
 
-test.afterEach(async ({ page }) => {
-  await expect(page.locator("html")).not.toHaveClass(/busy/);
-});
-
 // The result's display lines as drawn, in its first runs and its last: each
 // line's text, where it ends, and how wide the text that would follow it is
 // (up to the next comma or space, or one character in a run with neither),
