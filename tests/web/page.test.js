@@ -89,6 +89,43 @@ test.describe("the result field", () => {
     });
   }
 
+  // The runs of lines the field shows at a moment it lays its text out,
+  // before any frame: each must be drawn from that frame on, not only later.
+  const shownRuns = () => {
+    const field = document.getElementById("IDC_RESULT");
+    const view = field.getBoundingClientRect();
+    return [...field.children].filter((run) => {
+      const box = run.getBoundingClientRect();
+      return box.bottom > view.top && box.top < view.bottom;
+    }).map((run) => getComputedStyle(run).contentVisibility);
+  };
+  const kLaidOut = {
+    "a press in a tall window": (check) => {
+      document.getElementById("IDC_BITS").click();
+      return check();
+    },
+    "a narrower field, scrolled half way down": (check) => new Promise((resolve) => {
+      const field = document.getElementById("IDC_RESULT");
+      field.scrollTop = field.scrollHeight / 2;
+      // Told after the field's own observer, which has laid the text out again by then.
+      new ResizeObserver((_, observer) => {
+        observer.disconnect();
+        resolve(check());
+      }).observe(field);
+      document.getElementById("form").style.setProperty("--grow-x", "-100px");
+    }),
+  };
+  for (const [when, act] of Object.entries(kLaidOut)) {
+    test(`after ${when}, every line in view is drawn in the first frame`, async ({ page }) => {
+      await page.setViewportSize({ width: 1200, height: 1600 });
+      await open(page);
+      await press(page, ...kBits);
+      const shown = await page.evaluate(`(${act})(${shownRuns})`);
+      expect(shown.length).toBeGreaterThan(1);
+      expect(shown.filter((visibility) => visibility !== "visible")).toEqual([]);
+    });
+  }
+
   test("at another text size, and again when the window widens, the lines follow the rule", async ({ page }) => {
     await page.setViewportSize({ width: 1000, height: 700 });
     await setTextSize(page, 21);
