@@ -124,8 +124,10 @@ addEventListener("focus", () => {
 });
 
 // After a press, the result's top and first line in view if they are not,
-// scrolled to no further; the focus stays where it is. At the next frame,
-// when the page lays out once what the press changed.
+// scrolled to no further; the focus stays where it is. Asking where they are
+// lays out what the press changed, work the next frame would otherwise do:
+// done at once, it is done while the browser waits for that frame, which
+// then only paints.
 function revealResult() {
   const top = resultField.element.getBoundingClientRect().top;
   const bottom = resultField.firstLineBottom();
@@ -159,7 +161,6 @@ const shell = new core.PageShell({
     }
   },
   messageBox(text, caption) { messageBoxes.show(text, caption); },
-  setBusy(busy) { root.classList.toggle("busy", busy); },
 });
 
 // The address holds the last computation (address.js): a press that changes
@@ -222,7 +223,7 @@ for (const command of commands) {
     if (command.scriptable) record(command);
     if (resultWritten) {
       status.textContent = announcementOf(element.textContent, resultField.text);
-      requestAnimationFrame(revealResult);
+      revealResult();
     }
   });
 }

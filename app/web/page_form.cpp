@@ -15,4 +15,7 @@ void PageForm::MessageBox(std::string_view text, std::optional<std::string_view>
   page_.call<void>("messageBox", ToShellText(text), ToShellText(caption.value_or(kProgramName)));
 }
 
-void PageForm::ShowBusyPointer(bool busy) { page_.call<void>("setBusy", busy); }
+// A command runs within one task of the page, and the browser draws neither
+// a frame nor a new pointer before the task ends: a busy pointer shown and
+// taken back inside it would never be seen, yet would restyle the whole page.
+void PageForm::ShowBusyPointer(bool /*busy*/) {}

@@ -1,6 +1,6 @@
 // The form as the page shows it: every primitive is a call on a JavaScript
-// object that owns the page's elements (fieldText, setFieldText, messageBox,
-// setBusy), with texts converted at this edge.
+// object that owns the page's elements (fieldText, setFieldText, messageBox),
+// with texts converted at this edge. The page shows no busy pointer.
 #pragma once
 
 #include <emscripten/val.h>

@@ -72,15 +72,17 @@ val PageLineStarts(const std::u16string& text, const val& measure, double width,
     }
     return part.size();
   };
-  std::vector<uint32_t> starts;
+  // Kept as the rule gives them, one kind of vector in the program, not two.
+  static_assert(sizeof(std::size_t) == sizeof(uint32_t), "a Uint32Array's element");
+  std::vector<std::size_t> starts;
   for (std::size_t at = 0; at < all.size();) {
     const std::size_t end = std::min(all.find(u'\n', at), all.size());
     const std::u16string_view line = all.substr(at, end - at);
     for (const std::size_t start : BreakIntoLines(line, line.size(), fitting)) {
-      starts.push_back(static_cast<uint32_t>(at + start));
+      starts.push_back(at + start);
     }
     at = end + 1;
-    if (at < all.size()) starts.push_back(static_cast<uint32_t>(at));
+    if (at < all.size()) starts.push_back(at);
   }
   return val::global("Uint32Array")
       .new_(emscripten::typed_memory_view(starts.size(), starts.data()));

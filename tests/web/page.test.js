@@ -12,10 +12,6 @@ const kTabOrder = ["IDC_BINARY", "IDC_DECIMAL", "IDC_FIRST_NUMBER", "IDC_SECOND_
 const kBits = [{ IDC_SINGLE_NUMBER: "262144" }, "IDC_BITS"];
 const kLongDivision = [{ IDC_FIRST_NUMBER: "1", IDC_SECOND_NUMBER: "19997" }, "IDC_DIVIDE"];
 
-test.afterEach(async ({ page }) => {
-  await expect(page.locator("html")).not.toHaveClass(/busy/);
-});
-
 // The result's display lines as drawn, in its first runs and its last: each
 // line's text, where it ends, and how wide the text that would follow it is
 // (up to the next comma or space, or one character in a run with neither),
@@ -90,6 +86,43 @@ test.describe("the result field", () => {
           expect(brokenRule(lines)).toEqual([]);
         });
       }
+    });
+  }
+
+  // The runs of lines the field shows at a moment it lays its text out,
+  // before any frame: each must be drawn from that frame on, not only later.
+  const shownRuns = () => {
+    const field = document.getElementById("IDC_RESULT");
+    const view = field.getBoundingClientRect();
+    return [...field.children].filter((run) => {
+      const box = run.getBoundingClientRect();
+      return box.bottom > view.top && box.top < view.bottom;
+    }).map((run) => getComputedStyle(run).contentVisibility);
+  };
+  const kLaidOut = {
+    "a press in a tall window": (check) => {
+      document.getElementById("IDC_BITS").click();
+      return check();
+    },
+    "a narrower field, scrolled half way down": (check) => new Promise((resolve) => {
+      const field = document.getElementById("IDC_RESULT");
+      field.scrollTop = field.scrollHeight / 2;
+      // Told after the field's own observer, which has laid the text out again by then.
+      new ResizeObserver((_, observer) => {
+        observer.disconnect();
+        resolve(check());
+      }).observe(field);
+      document.getElementById("form").style.setProperty("--grow-x", "-100px");
+    }),
+  };
+  for (const [when, act] of Object.entries(kLaidOut)) {
+    test(`after ${when}, every line in view is drawn in the first frame`, async ({ page }) => {
+      await page.setViewportSize({ width: 1200, height: 1600 });
+      await open(page);
+      await press(page, ...kBits);
+      const shown = await page.evaluate(`(${act})(${shownRuns})`);
+      expect(shown.length).toBeGreaterThan(1);
+      expect(shown.filter((visibility) => visibility !== "visible")).toEqual([]);
     });
   }
 
