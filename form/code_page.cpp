@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -29,6 +30,18 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
+// The end of the run of ASCII bytes that starts at text[at]: looked for eight
+// bytes at a time, as the texts are long runs of ASCII.
+std::size_t AsciiRunEnd(std::string_view text, std::size_t at) {
+  constexpr uint64_t kHighBits = 0x8080808080808080;
+  for (uint64_t eight = 0; at + sizeof eight <= text.size(); at += sizeof eight) {
+    std::memcpy(&eight, text.data() + at, sizeof eight);
+    if ((eight & kHighBits) != 0) break;
+  }
+  while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80) ++at;
+  return at;
+}
+
 }  // namespace
 
 char32_t CodePointOfCp1252(unsigned char byte) {
@@ -54,17 +67,20 @@ unsigned char Cp1252OfCodePoint(char32_t codePoint) {
 std::string Cp1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
+  AppendCp1252AsUtf8(out, text);
+  return out;
+}
+
+void AppendCp1252AsUtf8(std::string& utf8, std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
     // A run of ASCII, most of every text, is the same bytes in UTF-8: copied whole.
-    std::size_t end = at;
-    while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80) ++end;
-    out.append(text, at, end - at);
+    std::size_t end = AsciiRunEnd(text, at);
+    utf8.append(text, at, end - at);
     if (end < text.size()) {
-      AppendUtf8(out, CodePointOfCp1252(static_cast<unsigned char>(text[end++])));
+      AppendUtf8(utf8, CodePointOfCp1252(static_cast<unsigned char>(text[end++])));
     }
     at = end;
   }
-  return out;
 }
 
 std::string Utf8ToCp1252(std::string_view text) {

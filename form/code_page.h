@@ -13,6 +13,8 @@ char32_t CodePointOfCp1252(unsigned char byte);
 unsigned char Cp1252OfCodePoint(char32_t codePoint);
 
 std::string Cp1252ToUtf8(std::string_view text);
+// The same, appended to utf8: a caller that converts text after text reuses one buffer.
+void AppendCp1252AsUtf8(std::string& utf8, std::string_view text);
 // Only well-formed UTF-8 is decoded: each byte of a malformed, overlong or
 // surrogate sequence, or of one past U+10FFFF, becomes '?'.
 std::string Utf8ToCp1252(std::string_view text);

@@ -19,7 +19,20 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 }  // namespace
 
 std::string ToShellText(std::string_view cp1252) {
-  return Cp1252ToUtf8(ReplaceAll(cp1252, "\r\n", "\n"));
+  std::string utf8;
+  utf8.reserve(cp1252.size());
+  AppendShellText(utf8, cp1252);
+  return utf8;
+}
+
+void AppendShellText(std::string& utf8, std::string_view cp1252) {
+  for (std::size_t at = 0;;) {
+    const std::size_t lineEnd = cp1252.find("\r\n", at);
+    AppendCp1252AsUtf8(utf8, cp1252.substr(at, lineEnd - at));
+    if (lineEnd == std::string_view::npos) return;
+    utf8 += '\n';
+    at = lineEnd + 2;
+  }
 }
 
 std::string FromShellText(std::string_view utf8) {
