@@ -1,6 +1,8 @@
 #include "ops/prime_factors.h"
 
+#include <algorithm>
 #include <bit>
+#include <string_view>
 
 #include "ops/magnitude.h"
 #include "ops/number_text.h"
@@ -127,24 +129,31 @@ void TakeOut(const OddPrime& p, uint32_t& n, PrimeFactorList& list) {
   list.factors[list.count++] = {p.prime, exponent};
 }
 
-void AppendFactorLine(std::string& text, uint32_t magnitude) {
+// Copies text to out: returns its end.
+char* Put(char* out, std::string_view text) { return std::copy(text.begin(), text.end(), out); }
+
+// Room for any factor line: nine factors, each "* ", a prime, "^", an
+// exponent and " ", with room for whole numbers where numbers are written.
+constexpr std::size_t kFactorLineRoom = 9 * (2 + kLongestNumber + 1 + kLongestNumber + 1);
+
+// The factor line of a magnitude written at out: returns its end.
+char* WriteFactorLine(char* out, uint32_t magnitude) {
   const PrimeFactorList list = BuildPrimeFactorList(magnitude);
   if (list.count == 0 || (list.count == 1 && list.factors[0].exponent == 1)) {
-    text += ' ';
-    AppendUnsigned(text, magnitude);
-    text += "^1";
-    return;
+    *out++ = ' ';
+    return Put(WriteUnsigned(out, magnitude), "^1");
   }
   for (std::size_t i = 0; i < list.count; ++i) {
-    if (i > 0) text += '*';
-    text += ' ';
-    AppendUnsigned(text, list.factors[i].prime);
+    if (i > 0) *out++ = '*';
+    *out++ = ' ';
+    out = WriteUnsigned(out, list.factors[i].prime);
     if (list.factors[i].exponent > 1) {
-      text += '^';
-      AppendUnsigned(text, list.factors[i].exponent);
+      *out++ = '^';
+      out = WriteUnsigned(out, list.factors[i].exponent);
     }
-    text += ' ';
+    *out++ = ' ';
   }
+  return out;
 }
 
 }  // namespace
@@ -176,18 +185,21 @@ PrimeFactorList BuildPrimeFactorList(uint32_t n) {
 }
 
 std::string WritePrimeFactorization(int32_t number) {
-  std::string text;
-  text.reserve(160);  // the longest text of any number, so that appending never moves it
-  text += "The prime factorization of ";
-  AppendSigned(text, number);
-  text += " is:\r\n\r\n";
+  static constexpr std::string_view kHeading = "The prime factorization of ";
+  static constexpr std::string_view kHeadingEnd = " is:\r\n\r\n";
+  static constexpr std::string_view kMinusOne = " -1 *";
+  // Written in place, then copied once: no text grows piece by piece.
+  std::array<char, kHeading.size() + kLongestNumber + kHeadingEnd.size() + kMinusOne.size() +
+                       kFactorLineRoom>
+      text{};
+  char* out = Put(text.data(), kHeading);
+  out = Put(WriteSigned(out, number), kHeadingEnd);
   if (number == -1) {
-    text += " -1^1";
+    out = Put(out, " -1^1");
   } else if (number < 0) {
-    text += " -1 *";
-    AppendFactorLine(text, MagnitudeOf(number));
+    out = WriteFactorLine(Put(out, kMinusOne), MagnitudeOf(number));
   } else {
-    AppendFactorLine(text, static_cast<uint32_t>(number));
+    out = WriteFactorLine(out, static_cast<uint32_t>(number));
   }
-  return text;
+  return {text.data(), out};
 }
