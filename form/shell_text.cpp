@@ -26,12 +26,18 @@ std::string ToShellText(std::string_view cp1252) {
 }
 
 void AppendShellText(std::string& utf8, std::string_view cp1252) {
-  for (std::size_t at = 0;;) {
-    const std::size_t lineEnd = cp1252.find("\r\n", at);
-    AppendCp1252AsUtf8(utf8, cp1252.substr(at, lineEnd - at));
-    if (lineEnd == std::string_view::npos) return;
-    utf8 += '\n';
-    at = lineEnd + 2;
+  for (std::size_t at = 0; at < cp1252.size();) {
+    const std::size_t end = AsciiRunEnd(cp1252, at, '\r');
+    utf8.append(cp1252, at, end - at);
+    if (end == cp1252.size()) return;
+    if (cp1252.substr(end, 2) == "\r\n") {
+      utf8 += '\n';
+      at = end + 2;
+    } else {
+      // A byte beyond ASCII, or a carriage return that ends no line.
+      AppendCp1252CharAsUtf8(utf8, static_cast<unsigned char>(cp1252[end]));
+      at = end + 1;
+    }
   }
 }
 
