@@ -13,14 +13,6 @@ void AppendUnsigned(std::string& text, uint32_t value) {
   text.append(digits.data(), WriteUnsigned(digits.data(), value));
 }
 
-char* WriteSigned(char* out, int32_t value) {
-  return std::to_chars(out, out + kLongestNumber, value).ptr;
-}
-
-char* WriteUnsigned(char* out, uint32_t value) {
-  return std::to_chars(out, out + kLongestNumber, value).ptr;
-}
-
 void AppendGrouped(std::string& text, int64_t value) {
   std::array<char, 10> digits{};
   const auto magnitude = static_cast<uint32_t>(value < 0 ? -value : value);
