@@ -31,8 +31,7 @@ struct FieldInput {
 
 FieldInput ReadInput(const Form& form, const CommandField& field) {
   FieldInput input{form.FieldText(field.id), std::nullopt};
-  const Reading reading = field.numbers->reading;
-  if (!IsOutOfRange(input.text, reading)) input.number = ReadFieldValue(input.text, reading);
+  input.number = ReadFieldValue(input.text, field.numbers->reading);
   return input;
 }
 

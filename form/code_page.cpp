@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -31,6 +32,25 @@ void AppendUtf8(std::string& out, char32_t c) {
 
 }  // namespace
 
+std::size_t AsciiRunEnd(std::string_view text, std::size_t at, char stop) {
+  constexpr uint64_t kOnes = 0x0101010101010101;
+  constexpr uint64_t kHighBits = 0x8080808080808080;
+  const uint64_t stops = kOnes * static_cast<unsigned char>(stop);
+  for (uint64_t eight = 0; at + sizeof eight <= text.size(); at += sizeof eight) {
+    std::memcpy(&eight, text.data() + at, sizeof eight);
+    // A byte equal to stop leaves a zero byte in eight ^ stops, which the
+    // subtraction finds.
+    const uint64_t matches = eight ^ stops;
+    if (((eight | ((matches - kOnes) & ~matches)) & kHighBits) != 0) break;
+  }
+  while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80 && text[at] != stop) ++at;
+  return at;
+}
+
+void AppendCp1252CharAsUtf8(std::string& utf8, unsigned char byte) {
+  AppendUtf8(utf8, CodePointOfCp1252(byte));
+}
+
 char32_t CodePointOfCp1252(unsigned char byte) {
   if (byte >= 0x80 && byte < 0xA0 && kHighControls[byte - 0x80] != 0) {
     return kHighControls[byte - 0x80];
@@ -54,17 +74,19 @@ unsigned char Cp1252OfCodePoint(char32_t codePoint) {
 std::string Cp1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
+  AppendCp1252AsUtf8(out, text);
+  return out;
+}
+
+void AppendCp1252AsUtf8(std::string& utf8, std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
     // A run of ASCII, most of every text, is the same bytes in UTF-8: copied whole.
-    std::size_t end = at;
-    while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80) ++end;
-    out.append(text, at, end - at);
-    if (end < text.size()) {
-      AppendUtf8(out, CodePointOfCp1252(static_cast<unsigned char>(text[end++])));
-    }
-    at = end;
+    const std::size_t end = AsciiRunEnd(text, at, kNoStop);
+    utf8.append(text, at, end - at);
+    if (end == text.size()) return;
+    AppendCp1252CharAsUtf8(utf8, static_cast<unsigned char>(text[end]));
+    at = end + 1;
   }
-  return out;
 }
 
 std::string Utf8ToCp1252(std::string_view text) {

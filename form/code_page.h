@@ -2,6 +2,7 @@
 // each shell makes once at its edge.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,20 @@ char32_t CodePointOfCp1252(unsigned char byte);
 // The byte for a code point, or '?' for one the code page cannot show.
 unsigned char Cp1252OfCodePoint(char32_t codePoint);
 
+// Where the run of ASCII from text[at] on ends: at its first byte above 0x7F
+// or equal to stop, or at the text's end. ASCII is the same bytes in UTF-8, so
+// a converter copies such a run whole; stop is an ASCII byte the caller
+// handles itself ('\r' for line ends), or kNoStop. Looked for eight bytes at a
+// time: the texts are long runs of ASCII.
+inline constexpr char kNoStop = '\x80';
+std::size_t AsciiRunEnd(std::string_view text, std::size_t at, char stop);
+
+// One byte's character appended in UTF-8.
+void AppendCp1252CharAsUtf8(std::string& utf8, unsigned char byte);
+
 std::string Cp1252ToUtf8(std::string_view text);
+// The same, appended to utf8: a caller that converts text after text reuses one buffer.
+void AppendCp1252AsUtf8(std::string& utf8, std::string_view text);
 // Only well-formed UTF-8 is decoded: each byte of a malformed, overlong or
 // surrogate sequence, or of one past U+10FFFF, becomes '?'.
 std::string Utf8ToCp1252(std::string_view text);

@@ -1,12 +1,24 @@
 #include "form/memory_form.h"
 
-std::string MemoryForm::FieldText(ControlId id) const {
-  const auto field = fields_.find(id);
-  return field == fields_.end() ? std::string() : field->second;
+std::string MemoryForm::FieldText(ControlId id) const { return std::string(FieldView(id)); }
+
+std::string_view MemoryForm::FieldView(ControlId id) const {
+  for (const StoredField& field : fields_) {
+    if (field.id == id) return field.text;
+  }
+  return {};
+}
+
+std::string& MemoryForm::Field(ControlId id) {
+  for (StoredField& field : fields_) {
+    if (field.id == id) return field.text;
+  }
+  return fields_.emplace_back(StoredField{id, {}}).text;
 }
 
 void MemoryForm::SetFieldText(ControlId id, std::string_view text) {
-  fields_[id] = std::string(text);
+  Field(id).assign(text);
+  if (recording_ == Recording::MessageBoxes) return;
   events_.push_back({EventKind::SetText, id, std::string(text), std::nullopt, WaitDepth()});
 }
 
@@ -17,6 +29,7 @@ void MemoryForm::MessageBox(std::string_view text, std::optional<std::string_vie
 }
 
 void MemoryForm::ShowBusyPointer(bool busy) {
+  if (recording_ == Recording::MessageBoxes) return;
   const EventKind kind = busy ? EventKind::ShowBusyPointer : EventKind::HideBusyPointer;
   events_.push_back({kind, 0, {}, std::nullopt, WaitDepth()});
 }

@@ -4,15 +4,13 @@
 #include <charconv>
 
 void AppendSigned(std::string& text, int32_t value) {
-  std::array<char, 11> digits{};  // "-2147483648"
-  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
-  text.append(digits.data(), end);
+  std::array<char, kLongestNumber> digits{};
+  text.append(digits.data(), WriteSigned(digits.data(), value));
 }
 
 void AppendUnsigned(std::string& text, uint32_t value) {
-  std::array<char, 10> digits{};  // "4294967295"
-  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
-  text.append(digits.data(), end);
+  std::array<char, kLongestNumber> digits{};
+  text.append(digits.data(), WriteUnsigned(digits.data(), value));
 }
 
 void AppendGrouped(std::string& text, int64_t value) {

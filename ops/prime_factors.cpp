@@ -1,6 +1,8 @@
 #include "ops/prime_factors.h"
 
+#include <algorithm>
 #include <bit>
+#include <string_view>
 
 #include "ops/magnitude.h"
 #include "ops/number_text.h"
@@ -84,37 +86,46 @@ bool PassesStrongTest(const MontgomeryModulus& modulus, uint32_t power, int twos
   return false;
 }
 
-// The strong probable-prime test to the bases 2, 7 and 61, which no composite
-// below 4,759,123,141 passes. For odd n above 61. The powers of 7 and 61 are
-// raised from the lowest bit up, so their squarings are the only chain of
-// dependent steps; the power of 2 from the highest bit down, where multiplying
-// by 2 is an addition. The bits select without branching.
-bool PassesMillerRabin(uint32_t n) {
+// The second base of the primality test for each of 16 buckets of numbers,
+// and the hash that buckets them. Testing every odd number below 2^32 finds
+// 2,049 composites from 149^2 on with no prime factor up to 139 that the
+// strong test to base 2 lets pass; each fails the test to its bucket's base,
+// and a prime passes the test to every base. The bases are below 149^2, so
+// none is a multiple of a number tested. A test of the prime factor list holds
+// every such number to a sieve (run it after changing this).
+constexpr std::array<uint16_t, 16> kSecondBases{281, 59,   82,  521, 59,  831, 171, 926,
+                                                650, 2915, 177, 650, 174, 71,  107, 1215};
+constexpr uint32_t kSecondBaseHash = 0x45d9f3b;
+static_assert(kQuickPrimes >= 33,
+              "the second bases hold for numbers with no prime factor up to 139");
+
+std::size_t SecondBaseBucket(uint32_t n) { return ((n >> 16 ^ n) * kSecondBaseHash) >> 28; }
+
+// Whether n is prime, for odd n from 149^2 on with no prime factor up to 139:
+// the strong probable-prime test to base 2 and to its bucket's second base.
+// The power of 2 is raised from the highest bit down, where multiplying by 2
+// is an addition; the power of the second base from the lowest bit up, so its
+// squarings are its only chain of dependent steps and the two chains
+// overlap. The bits select without branching.
+bool IsPrimeWithoutSmallFactors(uint32_t n) {
   const MontgomeryModulus modulus(n);
   const int twos = std::countr_zero(n - 1);
   const uint32_t odd = (n - 1) >> twos;
   const int top = static_cast<int>(std::bit_width(odd)) - 1;
 
   uint32_t power2 = modulus.FromSmall(2);
-  uint32_t square7 = modulus.FromSmall(7);
-  uint32_t square61 = modulus.FromSmall(61);
-  uint32_t power7 = square7;  // odd has its lowest bit set
-  uint32_t power61 = square61;
+  uint32_t square = modulus.FromSmall(kSecondBases[SecondBaseBucket(n)]);
+  uint32_t power = square;  // odd has its lowest bit set
   for (int i = 1; i <= top; ++i) {
     power2 = modulus.Multiply(power2, power2);
     const uint32_t doubled = modulus.Add(power2, power2);
     power2 = ((odd >> (top - i)) & 1u) != 0 ? doubled : power2;
 
-    square7 = modulus.Multiply(square7, square7);
-    square61 = modulus.Multiply(square61, square61);
-    const uint32_t next7 = modulus.Multiply(power7, square7);
-    const uint32_t next61 = modulus.Multiply(power61, square61);
-    const bool bit = ((odd >> i) & 1u) != 0;
-    power7 = bit ? next7 : power7;
-    power61 = bit ? next61 : power61;
+    square = modulus.Multiply(square, square);
+    const uint32_t next = modulus.Multiply(power, square);
+    power = ((odd >> i) & 1u) != 0 ? next : power;
   }
-  return PassesStrongTest(modulus, power2, twos) && PassesStrongTest(modulus, power7, twos) &&
-         PassesStrongTest(modulus, power61, twos);
+  return PassesStrongTest(modulus, power2, twos) && PassesStrongTest(modulus, power, twos);
 }
 
 // Divides every factor p out of n and records p with its exponent.
@@ -127,24 +138,31 @@ void TakeOut(const OddPrime& p, uint32_t& n, PrimeFactorList& list) {
   list.factors[list.count++] = {p.prime, exponent};
 }
 
-void AppendFactorLine(std::string& text, uint32_t magnitude) {
+// Copies text to out: returns its end.
+char* Put(char* out, std::string_view text) { return std::copy(text.begin(), text.end(), out); }
+
+// Room for any factor line: nine factors, each "* ", a prime, "^", an
+// exponent and " ", with room for whole numbers where numbers are written.
+constexpr std::size_t kFactorLineRoom = 9 * (2 + kLongestNumber + 1 + kLongestNumber + 1);
+
+// The factor line of a magnitude written at out: returns its end.
+char* WriteFactorLine(char* out, uint32_t magnitude) {
   const PrimeFactorList list = BuildPrimeFactorList(magnitude);
   if (list.count == 0 || (list.count == 1 && list.factors[0].exponent == 1)) {
-    text += ' ';
-    AppendUnsigned(text, magnitude);
-    text += "^1";
-    return;
+    *out++ = ' ';
+    return Put(WriteUnsigned(out, magnitude), "^1");
   }
   for (std::size_t i = 0; i < list.count; ++i) {
-    if (i > 0) text += '*';
-    text += ' ';
-    AppendUnsigned(text, list.factors[i].prime);
+    if (i > 0) *out++ = '*';
+    *out++ = ' ';
+    out = WriteUnsigned(out, list.factors[i].prime);
     if (list.factors[i].exponent > 1) {
-      text += '^';
-      AppendUnsigned(text, list.factors[i].exponent);
+      *out++ = '^';
+      out = WriteUnsigned(out, list.factors[i].exponent);
     }
-    text += ' ';
+    *out++ = ' ';
   }
+  return out;
 }
 
 }  // namespace
@@ -164,7 +182,7 @@ PrimeFactorList BuildPrimeFactorList(uint32_t n) {
   }
   // From here n has no prime factor below primes[k], so it is 1 or prime when
   // it is below that prime's square.
-  while (n > 1 && k < kOddPrimeCount && n >= primes[k].square && !PassesMillerRabin(n)) {
+  while (n > 1 && k < kOddPrimeCount && n >= primes[k].square && !IsPrimeWithoutSmallFactors(n)) {
     // n is composite, so a prime factor below 2^16 remains to be found.
     k = FindPrimeFactor(primes, n, k);
     if (k == kOddPrimeCount) break;
@@ -176,18 +194,21 @@ PrimeFactorList BuildPrimeFactorList(uint32_t n) {
 }
 
 std::string WritePrimeFactorization(int32_t number) {
-  std::string text;
-  text.reserve(160);  // the longest text of any number, so that appending never moves it
-  text += "The prime factorization of ";
-  AppendSigned(text, number);
-  text += " is:\r\n\r\n";
+  static constexpr std::string_view kHeading = "The prime factorization of ";
+  static constexpr std::string_view kHeadingEnd = " is:\r\n\r\n";
+  static constexpr std::string_view kMinusOne = " -1 *";
+  // Written in place, then copied once: no text grows piece by piece.
+  std::array<char, kHeading.size() + kLongestNumber + kHeadingEnd.size() + kMinusOne.size() +
+                       kFactorLineRoom>
+      text{};
+  char* out = Put(text.data(), kHeading);
+  out = Put(WriteSigned(out, number), kHeadingEnd);
   if (number == -1) {
-    text += " -1^1";
+    out = Put(out, " -1^1");
   } else if (number < 0) {
-    text += " -1 *";
-    AppendFactorLine(text, MagnitudeOf(number));
+    out = WriteFactorLine(Put(out, kMinusOne), MagnitudeOf(number));
   } else {
-    AppendFactorLine(text, static_cast<uint32_t>(number));
+    out = WriteFactorLine(out, static_cast<uint32_t>(number));
   }
-  return text;
+  return {text.data(), out};
 }

@@ -7,10 +7,18 @@ namespace {
 TEST(CodePage, ConvertsTheNoBreakSpaceAndTheEuroAndEveryByteBothWays) {
   EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");
   EXPECT_EQ(Utf8ToCp1252("\xE2\x82\xAC \xC2\xA0"), "\x80 \xA0");
+  // And in one text, each byte after a run of ASCII that puts it at every
+  // place of an eight-byte word.
+  std::string everyByte;
+  std::string eachConverted;
   for (int b = 0; b < 256; ++b) {
     const std::string byte(1, static_cast<char>(b));
     EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(byte)), byte) << "byte " << b;
+    const std::string ascii(8 + static_cast<std::size_t>(b % 8), '.');
+    everyByte += ascii + byte;
+    eachConverted += ascii + Cp1252ToUtf8(byte);
   }
+  EXPECT_EQ(Cp1252ToUtf8(everyByte), eachConverted);
 }
 
 TEST(CodePage, ReplacesWhatItCannotShowWithAQuestionMark) {

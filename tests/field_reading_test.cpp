@@ -45,9 +45,8 @@ TEST_P(FieldReading, FollowsTheFormsRule) {
   const ReadingCase& c = GetParam();
   for (const auto& [reading, expected] :
        {std::pair{Reading::Signed, c.asSigned}, std::pair{Reading::Unsigned, c.asUnsigned}}) {
-    const bool signedReading = reading == Reading::Signed;
-    EXPECT_EQ(IsOutOfRange(c.text, reading), !expected) << "signed " << signedReading;
-    EXPECT_EQ(ReadFieldValue(c.text, reading), expected.value_or(0)) << "signed " << signedReading;
+    EXPECT_EQ(ReadFieldValue(c.text, reading), expected)
+        << "signed " << (reading == Reading::Signed);
   }
 }
 

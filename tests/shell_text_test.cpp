@@ -7,7 +7,8 @@
 namespace {
 
 TEST(ShellText, ConvertsLineEndsAndTheCodePageBothWays) {
-  EXPECT_EQ(ToShellText("a\r\n\r\n3.\xA0[\t\r\n"), "a\n\n3.\xC2\xA0[\t\n");
+  EXPECT_EQ(ToShellText("a\r\n\r\n3.\xA0[\t\r\n3.142857142857\xA0[\x80"),
+            "a\n\n3.\xC2\xA0[\t\n3.142857142857\xC2\xA0[\xE2\x82\xAC");
   EXPECT_EQ(FromShellText("a\n\n3.\xC2\xA0[\t\n\xE2\x9C\x93"), "a\r\n\r\n3.\xA0[\t\r\n?");
 }
 

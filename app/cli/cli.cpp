@@ -25,13 +25,14 @@ std::string Given(std::size_t count) {
 
 // Each line of input, one run each, until the input ends or the output fails.
 void RunLines(Runs& runs, const Command& command, std::istream& input, std::ostream& out) {
+  LineReader reader(*input.rdbuf());
   std::string line;
   std::vector<std::string> words;
   for (std::size_t number = 1;; ++number) {
     // Before waiting for input: a script that writes a line and then reads
     // its answer is not kept waiting by the buffer.
-    if (input.rdbuf()->in_avail() <= 0) out.flush();
-    const LineRead read = ReadLine(*input.rdbuf(), line);
+    if (reader.WouldWait()) out.flush();
+    const LineRead read = reader.Read(line);
     if (read == LineRead::End) return;
     bool going = true;
     if (read == LineRead::TooLong) {

@@ -1,7 +1,5 @@
 #include "app/cli/runs.h"
 
-#include <algorithm>
-
 #include "app/cli/json_text.h"
 #include "commands/field_syntax.h"
 #include "commands/press_command.h"
@@ -9,17 +7,6 @@
 #include "form/shell_text.h"
 
 namespace {
-
-// The text the run left in the output field: its last write, read where the
-// form recorded it instead of copied out. Empty if the run wrote none, as on
-// the fresh form each run stands for.
-std::string_view WrittenText(const MemoryForm& form, ControlId output) {
-  const std::vector<MemoryForm::Event>& events = form.Events();
-  const auto last = std::find_if(events.rbegin(), events.rend(), [output](const auto& event) {
-    return event.kind == MemoryForm::EventKind::SetText && event.id == output;
-  });
-  return last == events.rend() ? std::string_view() : std::string_view(last->text);
-}
 
 std::string Where(std::size_t lineNumber) {
   return lineNumber == 0 ? std::string() : "line " + std::to_string(lineNumber) + ": ";
@@ -44,7 +31,11 @@ std::string Quoted(std::string_view text) {
 }
 
 Runs::Runs(const CommandLine& line, std::ostream& out, std::ostream& err)
-    : line_(line), command_(*line.command), out_(out), err_(err) {}
+    : line_(line),
+      command_(*line.command),
+      out_(out),
+      err_(err),
+      form_(MemoryForm::Recording::MessageBoxes) {}
 
 bool Runs::Run(std::span<const std::string> fields, std::size_t lineNumber) {
   std::span<const std::string> typed = fields;
@@ -64,10 +55,12 @@ bool Runs::Run(std::span<const std::string> fields, std::size_t lineNumber) {
       }
     }
   }
+  // The output field as a fresh form holds it: a run that writes none prints nothing.
+  form_.Type(command_.output, {});
   form_.ClearEvents();
   const Outcome outcome = PressCommand(form_, command_, typed);
   anyRefused_ = anyRefused_ || outcome == Outcome::Refused;
-  const std::string_view result = WrittenText(form_, command_.output);
+  const std::string_view result = form_.FieldView(command_.output);
 
   record_.clear();
   if (line_.json) {
@@ -76,7 +69,7 @@ bool Runs::Run(std::span<const std::string> fields, std::size_t lineNumber) {
     if (line_.raw) {
       record_ += result;
     } else {
-      record_ += ToShellText(result);
+      AppendShellText(record_, result);
     }
     if (line_.null) {
       record_ += '\0';
@@ -86,8 +79,8 @@ bool Runs::Run(std::span<const std::string> fields, std::size_t lineNumber) {
   }
   out_.write(record_.data(), static_cast<std::streamsize>(record_.size()));
   if (!line_.json) {
+    // The form records the message boxes alone.
     for (const MemoryForm::Event& event : form_.Events()) {
-      if (event.kind != MemoryForm::EventKind::MessageBox) continue;
       WriteError(line_.raw ? event.text : ToShellText(event.text) + '\n');
     }
   }
@@ -127,15 +120,15 @@ void Runs::AppendJson(std::span<const std::string> fields, std::string_view outc
   if (!result) {
     record_ += "null";
   } else {
-    AppendJsonString(record_, ToShellText(*result));
+    AppendJsonString(record_, Shell(*result));
   }
   record_ += ",\"boxes\":[";
   bool first = true;
   for (const MemoryForm::Event& event : form_.Events()) {
-    if (!result || event.kind != MemoryForm::EventKind::MessageBox) continue;
+    if (!result) break;
     if (!first) record_ += ',';
     first = false;
-    AppendJsonString(record_, ToShellText(event.text));
+    AppendJsonString(record_, Shell(event.text));
   }
   record_ += ']';
   if (!error.empty()) {
@@ -144,6 +137,12 @@ void Runs::AppendJson(std::span<const std::string> fields, std::string_view outc
   }
   record_ += '}';
   record_ += line_.null ? '\0' : '\n';
+}
+
+std::string_view Runs::Shell(std::string_view text) {
+  shell_.clear();
+  AppendShellText(shell_, text);
+  return shell_;
 }
 
 void Runs::WriteError(std::string_view text) {

@@ -38,6 +38,8 @@ class Runs {
   void AppendJson(std::span<const std::string> fields, std::string_view outcome,
                   std::optional<std::string_view> result, std::string_view error);
   void WriteError(std::string_view text);
+  // The text as the terminal shows it, in shell_: good until the next call.
+  std::string_view Shell(std::string_view text);
 
   const CommandLine& line_;
   const Command& command_;
@@ -46,6 +48,7 @@ class Runs {
   MemoryForm form_;
   std::vector<std::string> typed_;  // the field texts converted to the form's code page
   std::string record_;              // the answer as written, built here to write it whole
+  std::string shell_;               // a text converted for a JSON record
   bool anyInvalid_ = false;
   bool anyRefused_ = false;
 };

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -58,11 +60,33 @@ struct CliCase {
 
 void PrintTo(const CliCase& c, std::ostream* out) { *out << c.name; }
 
+// Standard input as a pipe hands it over: a piece at a time, more than
+// numbrel-cli reads at once, and between pieces nothing known to be waiting,
+// so that a read must wait for the next.
+class Pipe : public std::streambuf {
+ public:
+  explicit Pipe(std::string text) : text_(std::move(text)) {}
+
+ protected:
+  int_type underflow() override {
+    if (at_ == text_.size()) return traits_type::eof();
+    const std::size_t piece = std::min<std::size_t>(100'000, text_.size() - at_);
+    setg(text_.data() + at_, text_.data() + at_, text_.data() + at_ + piece);
+    at_ += piece;
+    return traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  std::string text_;
+  std::size_t at_ = 0;
+};
+
 class NumbrelCli : public testing::TestWithParam<CliCase> {};
 
 TEST_P(NumbrelCli, PrintsTheAnswersAndEndsWithTheStatus) {
   const CliCase& c = GetParam();
-  std::istringstream in(c.input.value_or(""));
+  Pipe pipe(c.input.value_or(""));
+  std::istream in(&pipe);
   std::ostringstream out;
   std::ostringstream err;
   EXPECT_EQ(RunNumbrelCli(c.args, c.input ? &in : nullptr, out, err), c.printed.status);
@@ -86,10 +110,12 @@ INSTANTIATE_TEST_SUITE_P(Calls, NumbrelCli, testing::ValuesIn(std::vector<CliCas
     {"RunsEachGroupOfFieldsInOrder", {"binary", "1", "10", "11"}, {}, {0, "1\n2\n3\n", ""}},
     {"RunsALineOfStandardInputWhenNoFieldIsGiven", {"binary"}, "1\n \t10\r\n11", {0, "1\n2\n3\n", ""}},
     {"LeavesStandardInputUnreadWhenGivenFields", {"binary", "1"}, "10\n", {0, "1\n", ""}},
-    {"NamesEachBadLineAndGoesOn", {"binary"}, "2\n\n1 1\n" + std::string(kLongestLine + 1, '1') + "\n1", {2, "1\n",
+    {"NamesEachBadLineAndGoesOn", {"binary"}, "2\n\n1 1\n" + std::string(kLongestLine + 1, '1') + "\n" +
+     std::string(kLongestLine, '1') + "\n1", {2, "1\n",
      Said("line 1: TEXT '2" + kNotBinary) + Said("line 2: binary needs TEXT on each line, 0 fields given") +
      Said("line 3: binary needs TEXT on each line, 2 fields given") +
-     Said("line 4: the line is longer than 1,048,576 bytes")}},
+     Said("line 4: the line is longer than 1,048,576 bytes") +
+     Said("line 5: TEXT '" + std::string(kLongestLine, '1') + kNotBinary)}},
     {"TakesOneToThirtyTwoBinaryDigits", {"binary", "", "1" + k32Ones, k32Ones, "012"}, {}, {2, "4294967295\n",
      Said("TEXT '" + kNotBinary) + Said("TEXT '1" + k32Ones + kNotBinary) + Said("TEXT '012" + kNotBinary)}},
     {"TakesASignAndDigitsOnly", {"bits", "1e3", "+1", " 1", "-", "-007"}, {}, {2, Window("bits", {"-7"}).out,

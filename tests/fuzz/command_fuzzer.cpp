@@ -47,8 +47,8 @@ const FuzzPlan* PlanOf(const Command& command) {
 // number always, a number when its reading holds it and the field's range too.
 bool Takes(const CommandField& field, const std::string& text) {
   if (!field.numbers) return true;
-  const Reading reading = field.numbers->reading;
-  return !IsOutOfRange(text, reading) && field.numbers->Takes(ReadFieldValue(text, reading));
+  const std::optional<int64_t> number = ReadFieldValue(text, field.numbers->reading);
+  return number && field.numbers->Takes(*number);
 }
 
 const Command* fuzzed = nullptr;
