@@ -46,24 +46,25 @@ TEST(PrimeFactorList, DISABLED_FindsThePrimesWithoutSmallFactorsOverThe32BitRang
   for (uint32_t p = 3; p < 65536; p += 2) {
     if (reference::IsPrime(p)) primes.push_back(p);
   }
-  constexpr uint64_t kBlock = uint64_t{1} << 24;
+  constexpr std::size_t kBlock = std::size_t{1} << 24;
   std::vector<bool> composite(kBlock / 2);  // the odd numbers of the block
   std::vector<bool> smallFactor(kBlock / 2);
   for (uint64_t low = 0; low < (uint64_t{1} << 32); low += kBlock) {
     composite.assign(kBlock / 2, false);
     smallFactor.assign(kBlock / 2, false);
+    const auto slot = [low](uint64_t m) { return static_cast<std::size_t>((m - low) / 2); };
     for (const uint64_t p : primes) {
       const uint64_t multiple = (low + p - 1) / p * p;  // the first in the block
       const uint64_t oddMultiple = multiple % 2 == 0 ? multiple + p : multiple;
       for (uint64_t m = std::max(p * p, oddMultiple); m < low + kBlock; m += 2 * p) {
-        composite[(m - low) / 2] = true;
-        if (p <= 139) smallFactor[(m - low) / 2] = true;
+        composite[slot(m)] = true;
+        if (p <= 139) smallFactor[slot(m)] = true;
       }
     }
     for (uint64_t m = std::max<uint64_t>(low + 1, 149 * 149); m < low + kBlock; m += 2) {
-      if (smallFactor[(m - low) / 2]) continue;
+      if (smallFactor[slot(m)]) continue;
       const PrimeFactorList list = BuildPrimeFactorList(static_cast<uint32_t>(m));
-      ASSERT_EQ(list.count == 1 && list.factors[0].exponent == 1, !composite[(m - low) / 2]) << m;
+      ASSERT_EQ(list.count == 1 && list.factors[0].exponent == 1, !composite[slot(m)]) << m;
     }
   }
 }
