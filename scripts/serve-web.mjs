@@ -33,6 +33,10 @@ createServer(async (request, response) => {
   } catch {
     response.writeHead(404, { "Content-Type": "text/plain" }).end("Not found\n");
   }
-}).listen(port, "127.0.0.1", () => {
-  console.log(`Serving ${site} at http://127.0.0.1:${port}/ (Ctrl+C stops it)`);
+}).on("error", (error) => {
+  // Most often the port is taken, by another server or an earlier run.
+  console.error(`Cannot serve on http://127.0.0.1:${port}/: ${error.message}; give another port (PORT=... with make run-web)`);
+  process.exit(1);
+}).listen(port, "127.0.0.1", function () {
+  console.log(`Serving ${site} at http://127.0.0.1:${this.address().port}/ (Ctrl+C stops it)`);
 });
