@@ -74,64 +74,58 @@ unsigned char Cp1252OfCodePoint(char32_t codePoint) {
 std::string Cp1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  AppendCp1252AsUtf8(out, text);
-  return out;
-}
-
-void AppendCp1252AsUtf8(std::string& utf8, std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
     // A run of ASCII, most of every text, is the same bytes in UTF-8: copied whole.
     const std::size_t end = AsciiRunEnd(text, at, kNoStop);
-    utf8.append(text, at, end - at);
-    if (end == text.size()) return;
-    AppendCp1252CharAsUtf8(utf8, static_cast<unsigned char>(text[end]));
+    out.append(text, at, end - at);
+    if (end == text.size()) break;
+    AppendCp1252CharAsUtf8(out, static_cast<unsigned char>(text[end]));
     at = end + 1;
   }
+  return out;
+}
+
+Utf8Char DecodeUtf8(std::string_view text, std::size_t at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  std::size_t length = 0;
+  char32_t c = 0;
+  if (lead < 0x80) return {lead, 1};
+  if ((lead & 0xE0) == 0xC0) {
+    length = 2;
+    c = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3;
+    c = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4;
+    c = lead & 0x07;
+  } else {
+    return {0, 0};
+  }
+  if (text.size() - at < length) return {0, 0};
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(text[at + k]);
+    if ((next & 0xC0) != 0x80) return {0, 0};
+    c = (c << 6) | (next & 0x3F);
+  }
+  constexpr std::array<char32_t, 5> kShortestFrom{0, 0, 0x80, 0x800, 0x10000};
+  const bool wellFormed =
+      c >= kShortestFrom[length] && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
+  return wellFormed ? Utf8Char{c, length} : Utf8Char{0, 0};
 }
 
 std::string Utf8ToCp1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  std::size_t at = 0;
-  while (at < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    int length = 0;
-    char32_t c = 0;
-    if (lead < 0x80) {
-      length = 1;
-      c = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      length = 2;
-      c = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3;
-      c = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-      length = 4;
-      c = lead & 0x07;
-    }
-    bool valid = length > 0 && at + static_cast<std::size_t>(length) <= text.size();
-    for (int k = 1; valid && k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[at + static_cast<std::size_t>(k)]);
-      if ((next & 0xC0) != 0x80) {
-        valid = false;
-      } else {
-        c = (c << 6) | (next & 0x3F);
-      }
-    }
-    // Only the shortest form of a scalar value is well-formed: an overlong
-    // form, a surrogate or a value past U+10FFFF would let bytes pass as a
-    // character they only imitate, a zero byte among them.
-    constexpr std::array<char32_t, 5> kShortestFrom{0, 0, 0x80, 0x800, 0x10000};
-    valid = valid && c >= kShortestFrom[static_cast<std::size_t>(length)] && c <= 0x10FFFF &&
-            !(c >= 0xD800 && c <= 0xDFFF);
-    if (!valid) {
+  for (std::size_t at = 0; at < text.size();) {
+    const Utf8Char c = DecodeUtf8(text, at);
+    if (c.length == 0) {
       out += '?';
       ++at;
-      continue;
+    } else {
+      out += static_cast<char>(Cp1252OfCodePoint(c.codePoint));
+      at += c.length;
     }
-    out += static_cast<char>(Cp1252OfCodePoint(c));
-    at += static_cast<std::size_t>(length);
   }
   return out;
 }

@@ -25,8 +25,17 @@ std::size_t AsciiRunEnd(std::string_view text, std::size_t at, char stop);
 void AppendCp1252CharAsUtf8(std::string& utf8, unsigned char byte);
 
 std::string Cp1252ToUtf8(std::string_view text);
-// The same, appended to utf8: a caller that converts text after text reuses one buffer.
-void AppendCp1252AsUtf8(std::string& utf8, std::string_view text);
+// The character of the UTF-8 sequence that starts at text[at] (at < size),
+// and its length in bytes; length 0 where the sequence is malformed,
+// overlong, a surrogate or past U+10FFFF. Only the shortest form of a scalar
+// value is well-formed: any other would let bytes pass as a character they
+// only imitate, a zero byte among them.
+struct Utf8Char {
+  char32_t codePoint;
+  std::size_t length;
+};
+Utf8Char DecodeUtf8(std::string_view text, std::size_t at);
+
 // Only well-formed UTF-8 is decoded: each byte of a malformed, overlong or
 // surrogate sequence, or of one past U+10FFFF, becomes '?'.
 std::string Utf8ToCp1252(std::string_view text);
