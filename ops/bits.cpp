@@ -1,7 +1,6 @@
 #include "ops/bits.h"
 
 #include <array>
-#include <charconv>
 #include <cstring>
 #include <vector>
 
@@ -32,19 +31,11 @@ constexpr std::array<std::array<char, kGroupSize>, 1000> kCommaGroups = [] {
 // The limbs' decimal digits, most significant first, with "," between groups of
 // three counted from the units.
 void AppendGroupedDigits(std::string& text, const std::vector<uint32_t>& limbs) {
-  std::array<char, kDigitsPerLimb> topDigits{};
-  const char* const topEnd =
-      std::to_chars(topDigits.data(), topDigits.data() + topDigits.size(), limbs.back()).ptr;
-  const auto topCount = static_cast<std::size_t>(topEnd - topDigits.data());
+  AppendGrouped(text, limbs.back());
   const std::size_t lowerLimbs = limbs.size() - 1;
   const std::size_t start = text.size();
-  text.resize(start + topCount + (topCount - 1) / 3 + lowerLimbs * kLimbTextSize);
+  text.resize(start + lowerLimbs * kLimbTextSize);
   char* out = text.data() + start;
-
-  for (std::size_t i = 0; i < topCount; ++i) {
-    if (i > 0 && (topCount - i) % 3 == 0) *out++ = ',';
-    *out++ = topDigits[i];
-  }
   for (std::size_t i = lowerLimbs; i-- > 0;) {
     const uint32_t limb = limbs[i];
     std::memcpy(out, kCommaGroups[limb / 1'000'000].data(), kGroupSize);
