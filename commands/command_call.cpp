@@ -4,7 +4,7 @@
 
 std::variant<CommandCall, std::string> ReadCommandCall(std::span<const std::string> words) {
   const Command* command = FindScriptable(words.front());
-  if (command == nullptr) return "unknown command '" + words.front() + "'";
+  if (command == nullptr) return UnknownCommand(words.front());
   const std::span<const std::string> texts = words.subspan(1);
   if (texts.size() < command->fields.size()) return NeedsFields(*command);
   if (texts.size() > command->fields.size()) {

@@ -1,7 +1,7 @@
-// A command called by words on a command line, `COMMAND FIELD...`, read the
-// same way in every program that takes one: the scriptable command and
-// exactly one text for each of its fields, or the usage error that says what
-// is wrong, in the words numbrel-cli uses.
+// A command called by words on the desktop program's command line,
+// `COMMAND FIELD...`: the scriptable command and exactly one text for each of
+// its fields, or the usage error that says what is wrong, in the words
+// numbrel-cli's own errors use (commands/command_words.h).
 #pragma once
 
 #include <span>

@@ -42,9 +42,8 @@ struct CommandField {
 std::string FieldMeaning(const CommandField& field);
 
 namespace command_fields {
-inline constexpr std::array kBinary{CommandField{
-    IDC_BINARY, "TEXT", "binary digits; the last 32 count, and a character other than 1 weighs 0",
-    std::nullopt}};
+inline constexpr std::array kBinary{
+    CommandField{IDC_BINARY, "TEXT", "1 to 32 binary digits", std::nullopt}};
 inline constexpr std::array kDivision{
     CommandField{IDC_FIRST_NUMBER, "FIRST", "a whole number", TakenNumbers{Reading::Unsigned}},
     CommandField{IDC_SECOND_NUMBER, "SECOND", "a whole number",

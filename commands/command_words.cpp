@@ -16,6 +16,14 @@ std::string FieldNames(const Command& command, std::string_view lastSeparator) {
   return names;
 }
 
+std::string CommandUsage(const Command& command) {
+  return std::string(command.name) + " " + FieldNames(command, " ");
+}
+
+std::string UnknownCommand(std::string_view name) {
+  return "unknown command '" + std::string(name) + "'";
+}
+
 std::string NeedsFields(const Command& command) {
   return std::string(command.name) + " needs " + FieldNames(command, " and ");
 }

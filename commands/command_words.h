@@ -19,5 +19,11 @@ const Command* FindScriptable(std::string_view name);
 // "FIRST SECOND" with " ", "FIRST and SECOND" with " and ".
 std::string FieldNames(const Command& command, std::string_view lastSeparator);
 
+// How the command is called: its name and field names, "divide FIRST SECOND".
+std::string CommandUsage(const Command& command);
+
+// The usage error for a name that is no scriptable command: "unknown command 'x'".
+std::string UnknownCommand(std::string_view name);
+
 // The usage error for too few field texts: "divide needs FIRST and SECOND".
 std::string NeedsFields(const Command& command);

@@ -55,7 +55,7 @@ CommandLine ReadCommandLine(std::span<const std::string> args) {
       }
     } else if (line.command == nullptr) {
       line.command = FindScriptable(arg);
-      if (line.command == nullptr) return Refuse(line, "unknown command '" + arg + "'");
+      if (line.command == nullptr) return Refuse(line, UnknownCommand(arg));
     } else {
       line.fields.push_back(arg);
     }

@@ -25,8 +25,7 @@ std::string HelpText() {
       "Ezo's Numbrel on a terminal: exact answers for whole numbers.\n\nCommands:\n";
   for (const Command& command : kCommandTable) {
     if (!IsScriptable(command)) continue;
-    AppendPadded(help, "  " + std::string(command.name) + " " + FieldNames(command, " "),
-                 kCommandColumn);
+    AppendPadded(help, "  " + CommandUsage(command), kCommandColumn);
     help += std::string(command.description) + "\n";
     for (const CommandField& field : command.fields) {
       help += "      " + std::string(field.name) + "  " + FieldMeaning(field) + "\n";

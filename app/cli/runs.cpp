@@ -12,8 +12,8 @@ std::string Where(std::size_t lineNumber) {
   return lineNumber == 0 ? std::string() : "line " + std::to_string(lineNumber) + ": ";
 }
 
-}  // namespace
-
+// The text in single quotes as an error names it: a control character is
+// shown as \xHH, so that no text given can send a terminal its commands.
 std::string Quoted(std::string_view text) {
   constexpr std::string_view kHex = "0123456789abcdef";
   std::string quoted = "'";
@@ -29,6 +29,8 @@ std::string Quoted(std::string_view text) {
   }
   return quoted + "'";
 }
+
+}  // namespace
 
 Runs::Runs(const CommandLine& line, std::ostream& out, std::ostream& err)
     : line_(line),
@@ -123,12 +125,14 @@ void Runs::AppendJson(std::span<const std::string> fields, std::string_view outc
     AppendJsonString(record_, Shell(*result));
   }
   record_ += ",\"boxes\":[";
-  bool first = true;
-  for (const MemoryForm::Event& event : form_.Events()) {
-    if (!result) break;
-    if (!first) record_ += ',';
-    first = false;
-    AppendJsonString(record_, Shell(event.text));
+  // A run refused before it was pressed showed no box; the form still holds the last run's.
+  if (result) {
+    bool first = true;
+    for (const MemoryForm::Event& event : form_.Events()) {
+      if (!first) record_ += ',';
+      first = false;
+      AppendJsonString(record_, Shell(event.text));
+    }
   }
   record_ += ']';
   if (!error.empty()) {

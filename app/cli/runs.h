@@ -52,7 +52,3 @@ class Runs {
   bool anyInvalid_ = false;
   bool anyRefused_ = false;
 };
-
-// The text in single quotes as an error names it: a control character is
-// shown as \xHH, so that no text given can send a terminal its commands.
-std::string Quoted(std::string_view text);

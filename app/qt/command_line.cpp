@@ -39,8 +39,7 @@ QString HelpText(const QCommandLineParser& parser) {
   QString commands = QStringLiteral("\nCommands (the words of numbrel-cli):\n");
   for (const Command& command : kCommandTable) {
     if (!IsScriptable(command)) continue;
-    const QString usage = QString::fromLatin1(command.name) + QLatin1Char(' ') +
-                          QString::fromStdString(FieldNames(command, " "));
+    const QString usage = QString::fromStdString(CommandUsage(command));
     commands +=
         QStringLiteral("  %1  %2\n").arg(usage, -24).arg(QString::fromLatin1(command.description));
   }
