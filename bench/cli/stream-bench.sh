@@ -42,7 +42,7 @@ rounds() {
   done
 }
 
-# case NAME YARDSTICK ROUNDS COMMAND [YARDSTICK-COMMAND]: one row of the table.
+# row NAME YARDSTICK ROUNDS COMMAND [YARDSTICK-COMMAND]: one row of the table.
 row() {
   local name=$1 yardstick=$2 count=$3
   shift 3
