@@ -5,7 +5,7 @@
 // exactly, names no command a command line can call, has too few or too many
 // fields, or is longer than kLongestFragment, is no link: it is ignored.
 
-export const kLongestFragment = 2048;
+const kLongestFragment = 2048;
 
 const encoder = new TextEncoder();
 const kPlain = /^[0-9-]$/;

@@ -5,7 +5,7 @@
 import { join } from "node:path";
 import { expect, kScreens, open, press, screensDir, setTextSize, test } from "./fixtures.js";
 
-const kControls = "#form input, #form button, #form textarea";
+const kControls = "#form input, #form button, #IDC_RESULT";
 
 // Whether the page scrolls sideways, and whether About sits below the result
 // (one column) or beside Binary (the dialog).
