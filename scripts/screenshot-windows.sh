@@ -12,21 +12,22 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/numbrel-windows.png}
 
-source scripts/wine-loaders.sh
-arch=$(bash scripts/windows-arch.sh)
-case "$arch" in
-  i686*) preset=windows WINEARCH=win32 wine=$numbrel_wine32 ;;
-  *) preset=windows64 WINEARCH=win64 wine=$numbrel_wine64 ;;
+case "$(bash scripts/windows-arch.sh)" in
+  i686*) export NUMBREL_WINEARCH=win32 ;;
+  *) export NUMBREL_WINEARCH=win64 ;;
 esac
-cmake --preset $preset >/dev/null
-cmake --build --preset $preset --target EzosNumbrel
-program=$PWD/build/$preset/app/win32/EzosNumbrel.exe
-
 work=$(mktemp -d)
-export WINEPREFIX=$work/prefix WINEARCH WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C
+# The tests' Wine settings, in a prefix of the picture's own: unlike the
+# tests', it draws, with real fonts, on the virtual screen below.
+export NUMBREL_WINEPREFIX=$work/prefix
+source scripts/wine-env.sh
+cmake --preset "$numbrel_build" >/dev/null
+cmake --build --preset "$numbrel_build" --target EzosNumbrel
+program=$PWD/build/$numbrel_build/app/win32/EzosNumbrel.exe
+
 cleanup() {
-  "$numbrel_wineserver" -k 2>/dev/null || true
-  "$numbrel_wineserver" -w 2>/dev/null || true
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -38,12 +39,12 @@ convert=/usr/bin/convert
 # Everything with an X display runs inside one virtual screen.
 cat >"$work/shoot.sh" <<SHOOT
 set -euo pipefail
-$wine wineboot -i
-$wine reg add 'HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug' /v Debugger /d '' /f >/dev/null
+$numbrel_wine wineboot -i
+$numbrel_wine reg add 'HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug' /v Debugger /d '' /f >/dev/null
 # Without these the caption buttons show as letters.
 cp /usr/share/wine/fonts/*.ttf "\$WINEPREFIX/drive_c/windows/Fonts/"
-$wine reg add 'HKCU\\Software\\Wine\\Fonts\\Replacements' /v 'Bookman Old Style' /d 'URW Bookman' /f >/dev/null
-$wine explorer /desktop=Numbrel,640x480 "$program" &
+$numbrel_wine reg add 'HKCU\\Software\\Wine\\Fonts\\Replacements' /v 'Bookman Old Style' /d 'URW Bookman' /f >/dev/null
+$numbrel_wine explorer /desktop=Numbrel,640x480 "$program" &
 for _ in \$(seq 100); do
   if xdotool search --name 'Numbrel' >/dev/null 2>&1; then break; fi
   sleep 0.2
