@@ -31,8 +31,10 @@ constexpr std::array<std::array<char, kGroupSize>, 1000> kCommaGroups = [] {
 // The limbs' decimal digits, most significant first, with "," between groups of
 // three counted from the units.
 void AppendGroupedDigits(std::string& text, const std::vector<uint32_t>& limbs) {
-  AppendGrouped(text, limbs.back());
   const std::size_t lowerLimbs = limbs.size() - 1;
+  // One allocation for the whole text: the top limb takes at most a limb's room.
+  text.reserve(text.size() + (lowerLimbs + 1) * kLimbTextSize);
+  AppendGrouped(text, limbs.back());
   const std::size_t start = text.size();
   text.resize(start + lowerLimbs * kLimbTextSize);
   char* out = text.data() + start;
